@@ -1,0 +1,1 @@
+#include "ListOrder.h"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace sorvanta {
+
+// The month's statistics file, rewritten whole by every search.
+class StatisticsFile {
+public:
+    explicit StatisticsFile(QString path);
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    // Replaces the file atomically, so readers see the old or the new file,
+    // never half of one. Throws AppError naming the path and the reason.
+    void write(const QByteArray& contents) const;
+
+    // The file's lines. Throws AppError when it cannot be read.
+    QList<QByteArray> readLines() const;
+
+private:
+    QString path_;
+};
+
+}  // namespace sorvanta

@@ -1,0 +1,1 @@
+#include "TextLines.h"

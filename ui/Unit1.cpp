@@ -1,0 +1,1 @@
+#include "Unit1.h"
