@@ -30,7 +30,8 @@ public:
 
     // Updates the key in place, or adds it after the last key line of its
     // section, or adds the section at the end. Line breaks in the value are
-    // written as blanks so no value can add a key.
+    // written as blanks so no value can add a key, and a value that is itself
+    // quoted gets one more pair of quotes, so it reads back as written.
     void write(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 
     QByteArray contents() const;
@@ -44,10 +45,19 @@ public:
     static std::optional<int> parseInteger(QByteArrayView text);
 
 private:
+    struct Span {
+        qsizetype header = -1;  // line of the section header, -1 when missing
+        qsizetype end = -1;     // first line after the section
+    };
     struct Line {
         QByteArray text;  // without its line end
         QByteArray end;   // "\r\n", "\n", "\r" or empty for a last line without one
     };
+    Span findSection(QByteArrayView section) const;
+    qsizetype findKey(Span section, QByteArrayView key) const;
+    static QByteArray encodeValue(QByteArrayView value);
+    void endLastLine();
+
     QByteArray byteOrderMark_;
     QList<Line> lines_;
 };
