@@ -18,14 +18,14 @@ public:
     bool isFull() const { return TabCount() >= kMaxTabs; }
 
     // Appends a tab at the right end and returns its position, or -1 when the
-    // table is full.
+    // table is full. The first tab of an empty table becomes CurrentTab.
     int append(const QString& caption, const QString& address);
 
     // The bar moved the tab at `from` to `to`; the tabs between shift by one.
     void move(int from, int to);
 
-    // The tab at `index` was closed; `selectedAfter` is the tab the bar selects
-    // instead (-1 when none is left).
+    // The tab at `index` was closed; `selectedAfter` is the position, counted
+    // after the removal, of the tab the bar selects instead (-1 when none is left).
     void close(int index, int selectedAfter);
 
     // A press on the bar selected the tab at `index` (CurrentTab).
