@@ -1,0 +1,44 @@
+#pragma once
+
+#include "AppError.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+class QWidget;
+
+namespace sorvanta {
+
+class UserDialogs;
+
+// Where Qt calls our handlers: a failing step is shown to the user as an error
+// box and the event loop goes on. No exception crosses a Qt frame.
+class ErrorBoundary {
+public:
+    ErrorBoundary(UserDialogs& dialogs, QWidget& owner) : dialogs_(dialogs), owner_(owner) {}
+
+    // Runs the step; returns false when it failed and the failure was shown.
+    template <typename Step>
+    bool run(Step&& step) noexcept
+    {
+        try {
+            std::forward<Step>(step)();
+            return true;
+        } catch (const AppError& error) {
+            report(error.message());
+        } catch (const std::exception& error) {
+            report(QString::fromLocal8Bit(error.what()));
+        }
+        return false;
+    }
+
+    void report(const QString& message) noexcept;
+
+private:
+    UserDialogs& dialogs_;
+    QWidget& owner_;
+};
+
+}  // namespace sorvanta
