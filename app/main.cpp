@@ -1,10 +1,34 @@
+#include "MainWindowServices.h"
+#include "QtDesktopShell.h"
+#include "QtUserDialogs.h"
+#include "Unit1.h"
+#include "WebEngineRuntime.h"
+#include "WebEngineWebView.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    // The pictures live in the ui library, which the linker keeps only on request.
+    Q_INIT_RESOURCE(ui);
+    sorvanta::prepareWebEngineRuntime();
+
     QApplication app(argc, argv);
-    QMainWindow window;
+    QApplication::setApplicationName(QStringLiteral("Sorvanta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    // Declared before the window, so they outlive it.
+    sorvanta::QtUserDialogs dialogs;
+    sorvanta::QtDesktopShell shell;
+
+    sorvanta::MainWindowServices services;
+    services.webView = new sorvanta::WebEngineWebView;
+    services.dialogs = &dialogs;
+    services.shell = &shell;
+    services.executablePath = QCoreApplication::applicationFilePath();
+
+    sorvanta::TForm1 window(services);
     window.show();
     return app.exec();
 }

@@ -42,7 +42,8 @@ wait_for() {
 }
 
 # The program alone in a fresh directory, its files go beside it.
-mkdir -p "$work/app" "$work/home"
+mkdir -p "$work/app"
+mkdir -m 700 "$work/home"
 cp "$program" "$work/app/Tamrin"
 
 "$recorder" "$work/requests.log" > "$work/port" &
