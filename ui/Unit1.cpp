@@ -11,6 +11,7 @@
 #include "NavCounters.h"
 #include "SearchTabBar.h"
 #include "Settings.h"
+#include "UiResources.h"
 #include "Unit2.h"
 #include "UserDialogs.h"
 #include "WebView.h"
@@ -71,6 +72,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
       tabs_(state_),
       view_(state_, order_)
 {
+    registerUiResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf16(kApplicationName));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
