@@ -26,8 +26,11 @@ void runStartup(SearchState& state, WindowSide& window, const QString& executabl
     state.ForwardCount = 0;
     state.ViewMode = 3;
     state.AppDir = appDirOf(executablePath);
-    state.KeywordsFile = keywordsFilePath(state.AppDir, MonthStamp(today));
-    state.MostSearchedFile = mostSearchedFilePath(state.AppDir, MonthStamp(today));
+    // One stamp for both files, so a start at the turn of a month cannot count
+    // one month's log into the other month's statistics.
+    const QString monthStamp = MonthStamp(today);
+    state.KeywordsFile = keywordsFilePath(state.AppDir, monthStamp);
+    state.MostSearchedFile = mostSearchedFilePath(state.AppDir, monthStamp);
     // An unreadable statistics file must not keep the tabs from loading: the
     // next close would otherwise save an empty tab list over them.
     try {

@@ -146,6 +146,16 @@ IniFile IniFile::load(const QString& path)
     return parse(file.readAll());
 }
 
+IniFile IniFile::loadForUpdate(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throwWriteError(path, file.errorString());
+    return parse(file.readAll());
+}
+
 IniFile::Span IniFile::findSection(QByteArrayView section) const
 {
     for (qsizetype i = 0; i < lines_.size(); ++i) {

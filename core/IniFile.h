@@ -20,6 +20,10 @@ public:
     // Reads the file; a missing or unreadable file reads as empty.
     static IniFile load(const QString& path);
 
+    // Reads the file before an update: a missing file is empty, but one that
+    // exists and cannot be read throws, so a save never drops its other lines.
+    static IniFile loadForUpdate(const QString& path);
+
     // The value with blanks and tabs trimmed at both ends and one matching pair
     // of quotes removed; nullopt when the key is missing.
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;

@@ -51,7 +51,7 @@ TabSettings loadSettings(const QString& path)
 
 void saveSettings(const QString& path, const TabSettings& settings)
 {
-    IniFile ini = IniFile::load(path);
+    IniFile ini = IniFile::loadForUpdate(path);
     const int count = std::min(static_cast<int>(settings.tabs.size()), kMaxTabs);
     ini.write(kSection, kTabCountKey, QByteArray::number(count));
     ini.write(kSection, kTabsBottomKey, settings.tabsBottom ? "1" : "0");

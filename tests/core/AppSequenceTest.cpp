@@ -65,6 +65,7 @@ class AppSequenceTest : public QObject {
 private slots:
     void startup_data();
     void startup();
+    void startupAtTurnOfMonthUsesOneMonth();
     void search_data();
     void search();
     void emptyKeywordsDoNothing();
@@ -106,6 +107,22 @@ void AppSequenceTest::startup()
     QCOMPARE(state.CurrentTab, 7);
     QCOMPARE(state.AppDir, QStringLiteral("/opt/app"));
     QCOMPARE(state.KeywordsFile, keywordsFilePath(QStringLiteral("/opt/app"), QStringLiteral("March_2007")));
+}
+
+void AppSequenceTest::startupAtTurnOfMonthUsesOneMonth()
+{
+    // The clock passes midnight between the two paths.
+    int reads = 0;
+    const DateSource turningClock = [&reads] {
+        return reads++ == 0 ? QDate(2007, 12, 31) : QDate(2008, 1, 1);
+    };
+    SearchState state;
+    RecordingWindow window(state);
+    runStartup(state, window, kExecutable, turningClock);
+
+    QCOMPARE(state.KeywordsFile, keywordsFilePath(QStringLiteral("/opt/app"), QStringLiteral("December_2007")));
+    QCOMPARE(state.MostSearchedFile,
+             mostSearchedFilePath(QStringLiteral("/opt/app"), QStringLiteral("December_2007")));
 }
 
 void AppSequenceTest::search_data()

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace sorvanta;
 
 class SettingsTest : public QObject {
@@ -21,6 +23,7 @@ private slots:
     void savesBytes();
     void roundTrip();
     void saveFailureNamesPath();
+    void unreadableFileIsNotOverwritten();
 
 private:
     static QString writeFile(const QTemporaryDir& dir, const QByteArray& contents);
@@ -210,6 +213,21 @@ void SettingsTest::saveFailureNamesPath()
         QVERIFY2(error.message().size() > start.size() + 2, "the system's reason is missing");
     }
     QVERIFY(QDir(path + QStringLiteral("/inside")).exists());
+}
+
+void SettingsTest::unreadableFileIsNotOverwritten()
+{
+    if (geteuid() == 0)
+        QSKIP("root reads every file");
+    const QTemporaryDir dir;
+    const QByteArray original = "[Tamrin SETTINGS]\r\n#_tabs=1\r\n; keep me\r\n";
+    const QString path = writeFile(dir, original);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    QVERIFY_THROWS_EXCEPTION(AppError, saveSettings(path, TabSettings{}));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), original);
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)
