@@ -1,6 +1,7 @@
 #include "MainWindowServices.h"
 #include "QtDesktopShell.h"
 #include "QtUserDialogs.h"
+#include "UiResources.h"
 #include "Unit1.h"
 #include "WebEngineRuntime.h"
 #include "WebEngineWebView.h"
@@ -10,12 +11,11 @@
 
 int main(int argc, char* argv[])
 {
-    // The pictures live in the ui library, which the linker keeps only on request.
-    Q_INIT_RESOURCE(ui);
     sorvanta::prepareWebEngineRuntime();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvanta"));
+    sorvanta::registerUiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
     // Declared before the window, so they outlive it.
