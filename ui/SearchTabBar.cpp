@@ -24,12 +24,7 @@ SearchTabBar::SearchTabBar(QWidget* parent) : QTabBar(parent)
     setAttribute(Qt::WA_Hover);
     // The selection changes by a press only, so keys never pick another engine.
     setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
-    setPalette(colours);
     setFixedHeight(BarHeight);
-    setAccessibleName(QStringLiteral("Search engines"));
 
     connect(this, &QTabBar::tabCloseRequested, this, &SearchTabBar::closeTab);
 }

@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -37,6 +38,7 @@ namespace {
 constexpr QSize ClientSize{797, 535};
 constexpr int KeywordPanelHeight = 38;
 constexpr int StatisticsPanelWidth = 161;
+constexpr int TabBarMargin = 6;
 const QColor KeywordColour(0, 89, 179);
 
 // New Application starts this file from the program's own directory.
@@ -78,6 +80,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setFont(windowFont());
 
+    adoptBrowser();
     buildToolBar();
     buildKeywordPanel();
     buildTabBar();
@@ -96,6 +99,15 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+}
+
+void TForm1::adoptBrowser()
+{
+    // Taken in first, so the browser leads the keyboard order.
+    WebBrowser1 = services_.webView;
+    WebBrowser1->setParent(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Web page"));
 }
 
 void TForm1::buildToolBar()
@@ -171,9 +183,22 @@ void TForm1::buildKeywordPanel()
 
 void TForm1::buildTabBar()
 {
-    TabBar = new SearchTabBar;
+    // The strip keeps a margin before the first tab and names the bar for screen
+    // readers, which speak a tab bar by its selected tab alone.
+    TabBarDock = new QWidget;
+    TabBarDock->setObjectName(QStringLiteral("TabBarDock"));
+    TabBarDock->setAccessibleName(QStringLiteral("Search engines"));
+    TabBarDock->setAutoFillBackground(true);
+    QPalette colours = TabBarDock->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+    TabBarDock->setPalette(colours);
+    TabBarDock->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* strip = new QHBoxLayout(TabBarDock);
+    strip->setContentsMargins(TabBarMargin, 0, 0, 0);
+    TabBar = new SearchTabBar(TabBarDock);
     TabBar->setObjectName(QStringLiteral("TabBar"));
     TabBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    strip->addWidget(TabBar);
 
     TabBar_Menu = new FlatMenu(this);
     TabBar_Menu->setObjectName(QStringLiteral("TabBar_Menu"));
@@ -183,8 +208,9 @@ void TForm1::buildTabBar()
     DeleteTab1->setObjectName(QStringLiteral("DeleteTab1"));
     DeleteTab1->setVisible(false);
 
-    connect(TabBar, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { TabBar_Menu->popup(TabBar->mapToGlobal(at)); });
+    for (QWidget* bar : {TabBarDock, static_cast<QWidget*>(TabBar)})
+        connect(bar, &QWidget::customContextMenuRequested, this,
+                [this, bar](const QPoint& at) { TabBar_Menu->popup(bar->mapToGlobal(at)); });
     bind(TabBar, &SearchTabBar::pressed, &TForm1::TabBarClick);
     bind(AddTab1, &QAction::triggered, &TForm1::AddTab1Click);
     // The address table follows the bar, so every tab keeps its own engine.
@@ -229,16 +255,12 @@ void TForm1::buildStatisticsPanel()
 
 void TForm1::arrangeRegions()
 {
-    WebBrowser1 = services_.webView;
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Web page"));
-
     auto* client = new QWidget(this);
     regions_ = new QVBoxLayout(client);
     regions_->setContentsMargins(0, 0, 0, 0);
     regions_->setSpacing(0);
     regions_->addWidget(Panel1);
-    regions_->addWidget(TabBar);
+    regions_->addWidget(TabBarDock);
     auto* body = new QHBoxLayout;
     body->setSpacing(0);
     body->addWidget(Panel2);
@@ -281,6 +303,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // The margin before the first tab is the bar's empty part too.
+    if (watched == TabBarDock && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        boundary_.run([this] { TabBarClick(); });
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels up through its parents;
         // only its first stop counts.
@@ -436,9 +462,9 @@ void TForm1::CB_TabBarPositionClick()
 void TForm1::ApplyTabBarPosition()
 {
     const bool bottom = CB_TabBarPosition->isChecked();
-    regions_->removeWidget(TabBar);
+    regions_->removeWidget(TabBarDock);
     // Bottom spans the full width under the statistics panel and the browser.
-    regions_->insertWidget(bottom ? regions_->count() : 1, TabBar);
+    regions_->insertWidget(bottom ? regions_->count() : 1, TabBarDock);
     TabBar->setDockedBottom(bottom);
 }
 

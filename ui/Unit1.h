@@ -63,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void adoptBrowser();
     void buildToolBar();
     void buildKeywordPanel();
     void buildTabBar();
@@ -113,6 +114,7 @@ private:
     QPushButton* Button_Search = nullptr;
     QCheckBox* CB_TabBarPosition = nullptr;
 
+    QWidget* TabBarDock = nullptr;  // the tab bar's strip, docked at the top or the bottom
     SearchTabBar* TabBar = nullptr;
     QMenu* TabBar_Menu = nullptr;
     QAction* AddTab1 = nullptr;
