@@ -9,8 +9,10 @@
 #include "KeywordRecorder.h"
 #include "MonthlyFiles.h"
 #include "NavCounters.h"
+#include "QuickKeywordLabel.h"
 #include "SearchTabBar.h"
 #include "Settings.h"
+#include "TrayIconControl.h"
 #include "UiResources.h"
 #include "Unit2.h"
 #include "UserDialogs.h"
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSessionManager>
 #include <QVBoxLayout>
 
 namespace sorvanta {
@@ -85,12 +88,16 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     buildKeywordPanel();
     buildTabBar();
     buildStatisticsPanel();
+    buildQuickKeywords();
     arrangeRegions();
     setKeyboardOrder();
     resize(ClientSize);
     placeOnDesktop();
     // Key preview: Enter searches from whichever control has the focus.
     qApp->installEventFilter(this);
+    // Ending the desktop session saves the settings as closing the window does.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TForm1::commitSession);
+    buildTray();
 
     FormCreate();
     Form_AddTab = new TForm_AddTab(*this, *services_.dialogs, *services_.shell, this);
@@ -253,6 +260,34 @@ void TForm1::buildStatisticsPanel()
     bind(KeywordsSorted, &KeywordList::entryChosen, &TForm1::KeywordsSortedClick);
 }
 
+void TForm1::buildQuickKeywords()
+{
+    QuickKeywords = QuickKeywordLabel::createColumn(*Panel2);
+    for (QuickKeywordLabel* label : QuickKeywords) {
+        // Above the list that covers them, so a label that is ever shown takes its clicks.
+        label->raise();
+        connect(label, &QuickKeywordLabel::keywordClicked, this,
+                [this](const QString& caption) { boundary_.run([&] { quickKeywordClick(caption); }); });
+    }
+}
+
+void TForm1::buildTray()
+{
+    TrayIcon = new TrayIconControl(*this);
+
+    TrayMenu = new FlatMenu(this);
+    TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    NewApplication2 = TrayMenu->addAction(QIcon(QStringLiteral(":/toolbar/new.svg")), QStringLiteral("New Application"));
+    NewApplication2->setObjectName(QStringLiteral("NewApplication2"));
+    TrayMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    Exit2 = TrayMenu->addAction(QIcon(QStringLiteral(":/toolbar/exit.svg")), QStringLiteral("Exit"));
+    Exit2->setObjectName(QStringLiteral("Exit2"));
+    TrayIcon->setContextMenu(TrayMenu);
+
+    bind(NewApplication2, &QAction::triggered, &TForm1::NewApplication2Click);
+    bind(Exit2, &QAction::triggered, &TForm1::Exit2Click);
+}
+
 void TForm1::arrangeRegions()
 {
     auto* client = new QWidget(this);
@@ -293,6 +328,13 @@ void TForm1::FormCreate()
 void TForm1::FormClose()
 {
     runShutdown(*this);
+}
+
+void TForm1::commitSession(QSessionManager& manager)
+{
+    // A failed save keeps the session from ending, as it keeps the window open.
+    if (!boundary_.run([this] { FormClose(); }))
+        manager.cancel();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -344,8 +386,9 @@ void TForm1::SetAppTitle(const QString& text)
     QGuiApplication::setApplicationDisplayName(text);
 }
 
-void TForm1::setTrayHint(const QString&)
+void TForm1::setTrayHint(const QString& text)
 {
+    TrayIcon->setHint(text);
 }
 
 void TForm1::reportError(const QString& message)
@@ -447,6 +490,25 @@ void TForm1::ToolButton4Click()
 void TForm1::ToolButton6Click()
 {
     services_.shell->startProgram(QDir(appDirOf(services_.executablePath)).filePath(QString::fromUtf16(SecondCopyName)));
+}
+
+void TForm1::NewApplication2Click()
+{
+    ToolButton6Click();
+}
+
+void TForm1::Exit2Click()
+{
+    // Through the close, so the settings are saved; a failed save keeps the program running.
+    // The explicit quit also ends a program whose window is hidden in the tray.
+    if (close())
+        QCoreApplication::quit();
+}
+
+void TForm1::quickKeywordClick(const QString& caption)
+{
+    LE_KeywordsSearch->setText(caption);
+    Button_SearchClick();
 }
 
 void TForm1::ToolButton12Click()

@@ -10,12 +10,15 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSessionManager;
 class QVBoxLayout;
 
 namespace sorvanta {
@@ -23,8 +26,10 @@ namespace sorvanta {
 class ClickableLabel;
 class FlatToolBar;
 class KeywordList;
+class QuickKeywordLabel;
 class SearchTabBar;
 class TForm_AddTab;
+class TrayIconControl;
 class WebView;
 
 // The main window: tool bar, keyword panel, tab bar, statistics panel and the
@@ -68,11 +73,14 @@ private:
     void buildKeywordPanel();
     void buildTabBar();
     void buildStatisticsPanel();
+    void buildQuickKeywords();
+    void buildTray();
     void arrangeRegions();
     void setKeyboardOrder();
     void placeOnDesktop();
     void FormCreate();
     void FormClose();
+    void commitSession(QSessionManager& manager);
 
     // Connects a signal to a handler that runs inside the error boundary.
     template <typename Sender, typename Signal>
@@ -91,6 +99,9 @@ private:
     void ToolButton4Click();
     void ToolButton6Click();
     void ToolButton12Click();
+    void NewApplication2Click();
+    void Exit2Click();
+    void quickKeywordClick(const QString& caption);
 
     MainWindowServices services_;
     ErrorBoundary boundary_;
@@ -123,10 +134,16 @@ private:
     QFrame* Panel2 = nullptr;
     ClickableLabel* Label_Searched = nullptr;
     KeywordList* KeywordsSorted = nullptr;
+    std::array<QuickKeywordLabel*, 10> QuickKeywords{};  // L_01 to L_10, hidden and disabled
 
     WebView* WebBrowser1 = nullptr;
 
     TForm_AddTab* Form_AddTab = nullptr;
+
+    TrayIconControl* TrayIcon = nullptr;
+    QMenu* TrayMenu = nullptr;
+    QAction* NewApplication2 = nullptr;
+    QAction* Exit2 = nullptr;
 };
 
 }  // namespace sorvanta
