@@ -25,6 +25,13 @@ void KeywordList::showEntries(const QStringList& entries)
 
 void KeywordList::keyPressEvent(QKeyEvent* event)
 {
+    // Focus marks the first entry without choosing it; the first arrow chooses it.
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (arrow && selectedItems().isEmpty() && currentRow() >= 0) {
+        setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+        emit entryChosen();
+        return;
+    }
     const int before = currentRow();
     const bool hadSelection = !selectedItems().isEmpty();
     QListWidget::keyPressEvent(event);

@@ -53,6 +53,11 @@ struct MainWindowFixture {
                        {QStringLiteral("Gamma"), QStringLiteral("http://127.0.0.1/c?q=TEST")}});
     }
 
+    void writeKeywordLog(const QStringList& keywords) const
+    {
+        writeFile(keywordLogPath(), (keywords.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    }
+
     void writeStatistics(const QStringList& lines) const
     {
         writeFile(statisticsPath(), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
