@@ -274,6 +274,7 @@ void TForm1::buildQuickKeywords()
 void TForm1::buildTray()
 {
     TrayIcon = new TrayIconControl(*this);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
 
     TrayMenu = new FlatMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
