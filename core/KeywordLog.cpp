@@ -1,1 +1,38 @@
 #include "KeywordLog.h"
+
+#include "AppError.h"
+#include "WholeFile.h"
+
+#include <QFile>
+
+#include <utility>
+
+namespace sorvanta {
+
+KeywordLog::KeywordLog(QString path) : path_(std::move(path)) {}
+
+QByteArray KeywordLog::lineFor(const QString& keyword)
+{
+    QString text = keyword;
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    return text.toLocal8Bit() + "\r\n";
+}
+
+void KeywordLog::append(const QString& keyword) const
+{
+    const QByteArray line = lineFor(keyword);
+    QFile file(path_);
+    // Unbuffered append: the whole line goes out in one write() on a file opened
+    // with O_APPEND, so lines from several copies never interleave.
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
+        throw AppError(fileErrorMessage(QStringLiteral("Cannot open"), path_, file.errorString()));
+    if (file.write(line) != line.size())
+        throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, file.errorString()));
+}
+
+QByteArray KeywordLog::readAll() const
+{
+    return readWholeFile(path_);
+}
+
+}  // namespace sorvanta

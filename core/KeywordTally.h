@@ -10,7 +10,7 @@ namespace sorvanta {
 
 struct TallyEntry {
     qsizetype count = 0;
-    QByteArray keyword;  // the spelling that sorts last among its case variants
+    QByteArrayView keyword;  // within the log's contents: the spelling that sorts last among its case variants
     bool operator==(const TallyEntry&) const = default;
 };
 
@@ -22,6 +22,7 @@ QByteArray statisticsLine(const TallyEntry& entry);
 
 // Counts the log's lines, keywords equal after folding A-Z to a-z being one
 // keyword, and orders the result by count, then by ListOrder of the keyword.
+// The entries point into logContents, which must outlive them.
 QList<TallyEntry> tallyLog(QByteArrayView logContents, const ListOrder& order);
 
 // The statistics file's bytes: every line followed by CR LF.

@@ -1,1 +1,347 @@
 #include "ListOrder.h"
+
+#include <algorithm>
+#include <bit>
+#include <iterator>
+#include <optional>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace sorvanta {
+
+namespace {
+
+// Characters the rank table may cover; upper case letters take the rank of
+// their lower case. The apostrophe is left out: some locales contract it with
+// the letters around it.
+constexpr std::string_view kRankableChars = " ,-./:#&+_0123456789abcdefghijklmnopqrstuvwxyz";
+
+int compareBytes(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    if (common > 0) {
+        if (const int c = std::memcmp(a.data(), b.data(), size_t(common)))
+            return c;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+char16_t unitOf(char c) { return static_cast<unsigned char>(c); }
+char16_t unitOf(QChar c) { return c.unicode(); }
+
+}  // namespace
+
+// Sorts many texts at once. Each text carries the ranks of its leading ranked
+// characters, the first ten packed into one integer, so most comparisons
+// settle without the collator. Ranks decide where two texts differ within their
+// ranked leads: every ranked character weighs one collation element there. The
+// lead of a text that goes on with other characters stops one short, since the
+// last one could join the next in a contraction.
+template <typename Texts>
+class RankedSort {
+public:
+    RankedSort(const ListOrder& order, Texts& texts, std::span<const qint64> groups)
+        : order_(order), texts_(texts)
+    {
+        items_.reserve(size_t(texts.size()));
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            items_.push_back(itemFor(i, groups.empty() ? 0 : groups[size_t(i)]));
+    }
+
+    QList<qsizetype> positions()
+    {
+        sortAdaptively([this](const Item& a, const Item& b) { return less(a, b); });
+        QList<qsizetype> result;
+        result.reserve(qsizetype(items_.size()));
+        for (const Item& item : items_)
+            result.append(item.index);
+        return result;
+    }
+
+private:
+    static constexpr int kHeadRanks = 10;
+    static constexpr int kRankBits = 6;
+
+    struct Item {
+        qint64 group;
+        quint64 head;  // first lead ranks, the first in the highest bits, zero-padded
+        qsizetype leadStart;
+        qint32 leadSize;
+        bool whole;  // the lead is the whole text
+        qint32 index;
+    };
+
+    Item itemFor(qsizetype index, qint64 group)
+    {
+        Item item{group, 0, qsizetype(ranks_.size()), 0, true, qint32(index)};
+        const auto text = texts_.view(index);
+        for (const auto c : text) {
+            const quint8 rank = order_.rankOf(unitOf(c));
+            if (rank == 0) {
+                item.whole = false;
+                if (ranks_.size() > size_t(item.leadStart))
+                    ranks_.pop_back();
+                break;
+            }
+            ranks_.push_back(rank);
+        }
+        item.leadSize = qint32(qsizetype(ranks_.size()) - item.leadStart);
+        for (int k = 0; k < kHeadRanks; ++k) {
+            const quint64 rank = k < item.leadSize ? ranks_[size_t(item.leadStart + k)] : 0;
+            item.head = (item.head << kRankBits) | rank;
+        }
+        return item;
+    }
+
+    bool less(const Item& a, const Item& b)
+    {
+        if (a.group != b.group)
+            return a.group < b.group;
+        if (const int c = compareLeads(a, b))
+            return c < 0;
+        if (!a.whole || !b.whole) {
+            texts_.prepare(a.index);
+            texts_.prepare(b.index);
+            if (const int c = order_.collate(texts_.string(a.index), texts_.string(b.index)))
+                return c < 0;
+        }
+        return texts_.tie(a.index, b.index) < 0;
+    }
+
+    // <0 or >0 when the leads decide, 0 when they cannot.
+    int compareLeads(const Item& a, const Item& b) const
+    {
+        if (a.head != b.head) {
+            const int shift = (63 - std::countl_zero(a.head ^ b.head)) / kRankBits * kRankBits;
+            const quint64 rankA = (a.head >> shift) & ((1 << kRankBits) - 1);
+            const quint64 rankB = (b.head >> shift) & ((1 << kRankBits) - 1);
+            if (rankA != 0 && rankB != 0)
+                return rankA < rankB ? -1 : 1;
+            return endedLead(rankA == 0 ? a : b, rankA == 0 ? -1 : 1);
+        }
+        if (a.leadSize <= kHeadRanks && b.leadSize <= kHeadRanks)
+            return 0;
+        const qsizetype common = std::min(a.leadSize, b.leadSize) - kHeadRanks;
+        if (common > 0) {
+            if (const int c = std::memcmp(ranks_.data() + a.leadStart + kHeadRanks,
+                                          ranks_.data() + b.leadStart + kHeadRanks, size_t(common)))
+                return c;
+        }
+        if (a.leadSize == b.leadSize)
+            return 0;
+        return a.leadSize < b.leadSize ? endedLead(a, -1) : endedLead(b, 1);
+    }
+
+    // One lead ended where the other goes on: a whole text then sorts first,
+    // having fewer collation elements; the end of a partial lead decides nothing.
+    static int endedLead(const Item& ended, int sign) { return ended.whole ? sign : 0; }
+
+    // Input already made of a few ordered runs, as the statistics file is (one
+    // run per count), is merged run by run, smallest runs first.
+    template <typename Less>
+    void sortAdaptively(Less less)
+    {
+        const size_t maxRuns = items_.size() / 16 + 1;
+        std::vector<size_t> runStarts{0};
+        for (size_t i = 1; i < items_.size() && runStarts.size() <= maxRuns; ++i) {
+            if (less(items_[i], items_[i - 1]))
+                runStarts.push_back(i);
+        }
+        if (runStarts.size() > maxRuns) {
+            std::sort(items_.begin(), items_.end(), less);
+            return;
+        }
+        using Run = std::vector<Item>;
+        const auto longer = [](const Run& a, const Run& b) { return a.size() > b.size(); };
+        std::vector<Run> runs;
+        runStarts.push_back(items_.size());
+        for (size_t r = 0; r + 1 < runStarts.size(); ++r)
+            runs.emplace_back(items_.begin() + qsizetype(runStarts[r]), items_.begin() + qsizetype(runStarts[r + 1]));
+        std::make_heap(runs.begin(), runs.end(), longer);
+        while (runs.size() > 1) {
+            std::pop_heap(runs.begin(), runs.end(), longer);
+            Run first = std::move(runs.back());
+            runs.pop_back();
+            std::pop_heap(runs.begin(), runs.end(), longer);
+            Run second = std::move(runs.back());
+            runs.pop_back();
+            Run merged;
+            merged.reserve(first.size() + second.size());
+            std::merge(first.begin(), first.end(), second.begin(), second.end(), std::back_inserter(merged), less);
+            runs.push_back(std::move(merged));
+            std::push_heap(runs.begin(), runs.end(), longer);
+        }
+        if (!runs.empty())
+            items_ = std::move(runs.front());
+    }
+
+    const ListOrder& order_;
+    Texts& texts_;
+    std::vector<Item> items_;
+    std::vector<quint8> ranks_;
+};
+
+namespace {
+
+// Texts in the local 8-bit encoding, turned into UTF-16 only when the collator
+// needs them, all into one buffer.
+class Local8BitTexts {
+public:
+    explicit Local8BitTexts(std::span<const QByteArrayView> texts)
+        : texts_(texts), starts_(texts.size(), -1), sizes_(texts.size(), 0)
+    {
+    }
+
+    qsizetype size() const { return qsizetype(texts_.size()); }
+    QByteArrayView view(qsizetype i) const { return texts_[size_t(i)]; }
+    int tie(qsizetype i, qsizetype j) const { return compareBytes(texts_[size_t(i)], texts_[size_t(j)]); }
+
+    // Converts text i; string(i) is valid from then on until the next prepare.
+    void prepare(qsizetype i)
+    {
+        if (starts_[size_t(i)] < 0) {
+            const QByteArrayView bytes = texts_[size_t(i)];
+            starts_[size_t(i)] = utf16_.size();
+            if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+                utf16_.append(QLatin1StringView(bytes));
+            else
+                utf16_.append(QString::fromLocal8Bit(bytes));
+            sizes_[size_t(i)] = utf16_.size() - starts_[size_t(i)];
+        }
+    }
+
+    QStringView string(qsizetype i) const
+    {
+        return QStringView(utf16_).sliced(starts_[size_t(i)], sizes_[size_t(i)]);
+    }
+
+private:
+    std::span<const QByteArrayView> texts_;
+    std::vector<qsizetype> starts_;
+    std::vector<qsizetype> sizes_;
+    QString utf16_;
+};
+
+struct StringTexts {
+    const QStringList& texts;
+    qsizetype size() const { return texts.size(); }
+    QStringView view(qsizetype i) const { return texts[i]; }
+    void prepare(qsizetype) const {}
+    QStringView string(qsizetype i) const { return texts[i]; }
+    int tie(qsizetype i, qsizetype j) const { return compareBytes(texts[i].toUtf8(), texts[j].toUtf8()); }
+};
+
+}  // namespace
+
+ListOrder::ListOrder(const QLocale& locale) : collator_(locale)
+{
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    buildRankTable();
+}
+
+int ListOrder::collate(QStringView a, QStringView b) const
+{
+    return collator_.compare(a, b);
+}
+
+void ListOrder::buildRankTable()
+{
+    QStringList singles;
+    for (const char c : kRankableChars)
+        singles.append(QString(QChar(c)));
+    std::sort(singles.begin(), singles.end(),
+              [this](const QString& a, const QString& b) { return collate(a, b) < 0; });
+    for (qsizetype i = 0; i < singles.size(); ++i)
+        rank_[singles[i][0].unicode()] = quint8(i + 1);
+    for (char16_t c = u'A'; c <= u'Z'; ++c)
+        rank_[c] = rank_[c | 0x20];
+    if (!rankTableAgrees())
+        rank_.fill(0);
+}
+
+// The table stands in for the collator only where the two agree: on the empty
+// text, every text of one or two ranked characters, and their upper case forms.
+bool ListOrder::rankTableAgrees() const
+{
+    std::vector<QChar> byRank(kRankableChars.size());
+    for (const char c : kRankableChars)
+        byRank[rank_[unitOf(c)] - 1] = QChar(c);
+
+    QString previous;
+    for (const QChar first : byRank) {
+        for (qsizetype length = 1; length <= qsizetype(byRank.size()) + 1; ++length) {
+            const QString text = length == 1 ? QString(first) : QString(first) + byRank[size_t(length - 2)];
+            if (collate(previous, text) >= 0)
+                return false;
+            previous = text;
+        }
+    }
+    for (char16_t a = u'a'; a <= u'z'; ++a) {
+        const QChar upperA(a & ~0x20);
+        if (collate(QString(QChar(a)), QString(upperA)) != 0)
+            return false;
+        for (char16_t b = u'a'; b <= u'z'; ++b) {
+            const QString lower = QString(QChar(a)) + QChar(b);
+            if (collate(lower, QString(upperA) + QChar(b)) != 0
+                || collate(lower, QString(QChar(a)) + QChar(b & ~0x20)) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+template <typename Text>
+std::optional<int> ListOrder::rankedCompare(Text a, Text b) const
+{
+    const auto ranked = [this](Text text) {
+        return std::all_of(text.begin(), text.end(), [this](auto c) { return rankOf(unitOf(c)) != 0; });
+    };
+    if (!ranked(a) || !ranked(b))
+        return std::nullopt;
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const int c = int(rankOf(unitOf(a[i]))) - int(rankOf(unitOf(b[i])));
+        if (c != 0)
+            return c;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+int ListOrder::compare(QStringView a, QStringView b) const
+{
+    if (const std::optional<int> c = rankedCompare(a, b))
+        return *c != 0 ? *c : a.compare(b, Qt::CaseSensitive);
+    if (const int c = collate(a, b))
+        return c;
+    return compareBytes(a.toUtf8(), b.toUtf8());
+}
+
+int ListOrder::compareLocal8Bit(QByteArrayView a, QByteArrayView b) const
+{
+    if (const std::optional<int> c = rankedCompare(a, b))
+        return *c != 0 ? *c : compareBytes(a, b);
+    if (const int c = collate(QString::fromLocal8Bit(a), QString::fromLocal8Bit(b)))
+        return c;
+    return compareBytes(a, b);
+}
+
+void ListOrder::sort(QStringList& texts) const
+{
+    StringTexts source{texts};
+    const QList<qsizetype> positions = RankedSort<StringTexts>(*this, source, {}).positions();
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (const qsizetype p : positions)
+        sorted.append(std::move(texts[p]));
+    texts = std::move(sorted);
+}
+
+QList<qsizetype> ListOrder::sortedPositions(std::span<const QByteArrayView> texts,
+                                            std::span<const qint64> groups) const
+{
+    Local8BitTexts source(texts);
+    return RankedSort<Local8BitTexts>(*this, source, groups).positions();
+}
+
+}  // namespace sorvanta

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 namespace sorvanta {
@@ -18,8 +17,8 @@ public:
     // never half of one. Throws AppError naming the path and the reason.
     void write(const QByteArray& contents) const;
 
-    // The file's lines. Throws AppError when it cannot be read.
-    QList<QByteArray> readLines() const;
+    // The whole file. Throws AppError when it cannot be read.
+    QByteArray readAll() const;
 
 private:
     QString path_;
