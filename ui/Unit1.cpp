@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "DesktopShell.h"
+#include "EditLabel.h"
 #include "FlatMenu.h"
 #include "FlatToolBar.h"
 #include "GradientButton.h"
@@ -33,6 +34,8 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace sorvanta {
 
@@ -162,13 +165,10 @@ void TForm1::buildKeywordPanel()
     Panel1->setAccessibleName(QStringLiteral("Keyword search"));
     Panel1->setFixedHeight(KeywordPanelHeight);
 
-    auto* label = new QLabel(QStringLiteral("Keyword(s) Search:"), Panel1);
-    label->setGeometry(10, 12, 92, 13);
     LE_KeywordsSearch = new QLineEdit(Panel1);
     LE_KeywordsSearch->setObjectName(QStringLiteral("LE_KeywordsSearch"));
     LE_KeywordsSearch->setGeometry(112, 9, 285, 19);
-    LE_KeywordsSearch->setAccessibleName(label->text());
-    label->setBuddy(LE_KeywordsSearch);
+    labelLeftOf(*LE_KeywordsSearch, QStringLiteral("Keyword(s) Search:"), 10, 92, 10);
 
     Button_Search = new GradientButton(QStringLiteral("Search Keyword(s)"),
                                        QIcon(QStringLiteral(":/buttons/search.svg")),
@@ -181,7 +181,11 @@ void TForm1::buildKeywordPanel()
 
     CB_TabBarPosition = new QCheckBox(QStringLiteral("Tab Bar Position = Bottom"), Panel1);
     CB_TabBarPosition->setObjectName(QStringLiteral("CB_TabBarPosition"));
-    CB_TabBarPosition->setGeometry(616, 10, 161, 17);
+    // A wider desktop font widens the box leftward rather than cutting its caption.
+    const QSize boxNeeds = CB_TabBarPosition->sizeHint();
+    const int boxWidth = std::max(161, boxNeeds.width());
+    const int boxHeight = std::max(17, boxNeeds.height());
+    CB_TabBarPosition->setGeometry(std::min(616, 777 - boxWidth), 10 + (17 - boxHeight) / 2, boxWidth, boxHeight);
 
     bind(LE_KeywordsSearch, &QLineEdit::textChanged, &TForm1::LE_KeywordsSearchChange);
     bind(Button_Search, &QPushButton::clicked, &TForm1::Button_SearchClick);

@@ -1,6 +1,7 @@
 #include "Unit2.h"
 
 #include "DesktopShell.h"
+#include "EditLabel.h"
 #include "GradientButton.h"
 #include "SearchState.h"
 #include "Unit1.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace sorvanta {
 
@@ -23,16 +26,13 @@ constexpr QPoint ScreenPosition{488, 201};
 constexpr char16_t ExampleHost[] = u"www.example.com";
 constexpr char16_t ExampleAddress[] = u"http://www.example.com/search?tb=example&query=TEST";
 
-QLineEdit* labelledEdit(QWidget* parent, const QString& labelText, const QRect& labelPlace,
-                        const QRect& editPlace, const QString& hint)
+QLineEdit* labelledEdit(QWidget* parent, const QString& labelText, int labelWidth, const QRect& editPlace,
+                        const QString& hint)
 {
-    auto* label = new QLabel(labelText, parent);
-    label->setGeometry(labelPlace);
     auto* edit = new QLineEdit(parent);
     edit->setGeometry(editPlace);
     edit->setToolTip(hint);
-    edit->setAccessibleName(labelText);
-    label->setBuddy(edit);
+    labelLeftOf(*edit, labelText, 3, labelWidth, 8);
     return edit;
 }
 
@@ -60,10 +60,10 @@ TForm_AddTab::TForm_AddTab(TForm1& form1, UserDialogs& dialogs, DesktopShell& sh
     setFixedSize(ClientSize);
     move(ScreenPosition);
 
-    LE_TabName = labelledEdit(this, QStringLiteral("Tab Name:"), {8, 11, 53, 13}, {64, 8, 161, 19},
+    LE_TabName = labelledEdit(this, QStringLiteral("Tab Name:"), 53, {64, 8, 161, 19},
                               QStringLiteral("Type the name of the tab you want to create."));
     LE_TabName->setObjectName(QStringLiteral("LE_TabName"));
-    LE_Address = labelledEdit(this, QStringLiteral("Address:"), {20, 43, 41, 13}, {64, 40, 435, 19},
+    LE_Address = labelledEdit(this, QStringLiteral("Address:"), 41, {64, 40, 435, 19},
                               QStringLiteral("Copy the web address exactly as specified below."));
     LE_Address->setObjectName(QStringLiteral("LE_Address"));
 
@@ -108,7 +108,7 @@ void TForm_AddTab::buildNote()
 {
     Label_Note = new QLabel(QStringLiteral("NOTE:"), this);
     Label_Note->setObjectName(QStringLiteral("Label_Note"));
-    Label_Note->setGeometry(24, 72, 33, 13);
+    Label_Note->setGeometry(24, 72, std::max(33, Label_Note->sizeHint().width()), 13);
 
     Note = new QTextBrowser(this);
     Note->setObjectName(QStringLiteral("Note"));
