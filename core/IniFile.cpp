@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AppError.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -283,10 +284,10 @@ void IniFile::save(const QString& path) const
     QSaveFile file(path);
     // A read-only directory cannot take the temporary file; a writable file is then written in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throwWriteError(path, file.errorString());
     const QByteArray text = contents();
-    if (file.write(text) != text.size()) {
+    if (writeWhole(file, text) != text.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throwWriteError(path, reason);

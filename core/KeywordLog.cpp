@@ -26,8 +26,15 @@ void KeywordLog::append(const QString& keyword) const
     // with O_APPEND, so lines from several copies never interleave.
     if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
         throw AppError(fileErrorMessage(QStringLiteral("Cannot open"), path_, file.errorString()));
-    if (file.write(line) != line.size())
-        throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, file.errorString()));
+    const qint64 written = writeWhole(file, line);
+    if (written != line.size()) {
+        const QString reason = file.errorString();
+        // Cut off the part of the line a full disk took, so the next line does
+        // not run on from it.
+        if (written > 0)
+            file.resize(file.size() - written);
+        throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, reason));
+    }
 }
 
 QByteArray KeywordLog::readAll() const

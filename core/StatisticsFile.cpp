@@ -22,9 +22,9 @@ void StatisticsFile::write(const QByteArray& contents) const
     QSaveFile file(path_);
     // A directory we may not create files in but a file we may write: write in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw AppError(fileErrorMessage(QStringLiteral("Cannot create"), path_, file.errorString()));
-    if (file.write(contents) != contents.size()) {
+    if (writeWhole(file, contents) != contents.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, reason));

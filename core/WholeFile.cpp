@@ -12,6 +12,19 @@ QString fileErrorMessage(const QString& what, const QString& path, const QString
     return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason);
 }
 
+qint64 writeWhole(QFileDevice& file, QByteArrayView bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        // A short write reports no error; the next one fails with the reason.
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0)
+            break;
+        done += written;
+    }
+    return done;
+}
+
 QByteArray readWholeFile(const QString& path)
 {
     QFile file(path);
