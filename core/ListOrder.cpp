@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <iterator>
 #include <optional>
 #include <cstring>
 #include <string_view>
@@ -51,7 +50,8 @@ public:
 
     QList<qsizetype> positions()
     {
-        sortAdaptively([this](const Item& a, const Item& b) { return less(a, b); });
+        sortByHeads();
+        sortWhereHeadsDoNotDecide();
         QList<qsizetype> result;
         result.reserve(qsizetype(items_.size()));
         for (const Item& item : items_)
@@ -137,43 +137,48 @@ private:
     // having fewer collation elements; the end of a partial lead decides nothing.
     static int endedLead(const Item& ended, int sign) { return ended.whole ? sign : 0; }
 
-    // Input already made of a few ordered runs, as the statistics file is (one
-    // run per count), is merged run by run, smallest runs first.
-    template <typename Less>
-    void sortAdaptively(Less less)
+    static bool headLess(const Item& a, const Item& b)
     {
-        const size_t maxRuns = items_.size() / 16 + 1;
-        std::vector<size_t> runStarts{0};
-        for (size_t i = 1; i < items_.size() && runStarts.size() <= maxRuns; ++i) {
-            if (less(items_[i], items_[i - 1]))
-                runStarts.push_back(i);
+        return a.group != b.group ? a.group < b.group : a.head < b.head;
+    }
+
+    // Integer keys first: the heads put most texts in place.
+    void sortByHeads() { std::sort(items_.begin(), items_.end(), &RankedSort::headLess); }
+
+    // Ranks known from the head: all ten for a whole text (its padding is its
+    // end), fewer for a partial lead.
+    static int decisiveRanks(const Item& item)
+    {
+        return item.whole ? kHeadRanks : std::min(item.leadSize, kHeadRanks);
+    }
+
+    // Texts with equal heads, and every text sharing the decisive ranks of a
+    // partial lead, may stand in another order than their heads give: such
+    // spans get sorted with the full comparison.
+    void sortWhereHeadsDoNotDecide()
+    {
+        const auto less = [this](const Item& a, const Item& b) { return this->less(a, b); };
+        size_t spanStart = 0;
+        size_t spanEnd = 0;  // one past the last item the current span must reach
+        for (size_t i = 0; i < items_.size(); ++i) {
+            if (i >= spanEnd) {
+                if (spanEnd - spanStart > 1)
+                    std::sort(items_.begin() + qsizetype(spanStart), items_.begin() + qsizetype(spanEnd), less);
+                spanStart = i;
+                spanEnd = i + 1;
+            }
+            const Item& item = items_[i];
+            const int ranks = decisiveRanks(item);
+            const int freeBits = (kHeadRanks - ranks) * kRankBits;
+            // Past every head in this group that starts with the decisive ranks
+            // (for a whole text: past its equals).
+            Item last = item;
+            last.head |= freeBits >= 64 ? ~quint64(0) : (quint64(1) << freeBits) - 1;
+            const auto end = std::upper_bound(items_.begin() + qsizetype(i), items_.end(), last, &RankedSort::headLess);
+            spanEnd = std::max(spanEnd, size_t(end - items_.begin()));
         }
-        if (runStarts.size() > maxRuns) {
-            std::sort(items_.begin(), items_.end(), less);
-            return;
-        }
-        using Run = std::vector<Item>;
-        const auto longer = [](const Run& a, const Run& b) { return a.size() > b.size(); };
-        std::vector<Run> runs;
-        runStarts.push_back(items_.size());
-        for (size_t r = 0; r + 1 < runStarts.size(); ++r)
-            runs.emplace_back(items_.begin() + qsizetype(runStarts[r]), items_.begin() + qsizetype(runStarts[r + 1]));
-        std::make_heap(runs.begin(), runs.end(), longer);
-        while (runs.size() > 1) {
-            std::pop_heap(runs.begin(), runs.end(), longer);
-            Run first = std::move(runs.back());
-            runs.pop_back();
-            std::pop_heap(runs.begin(), runs.end(), longer);
-            Run second = std::move(runs.back());
-            runs.pop_back();
-            Run merged;
-            merged.reserve(first.size() + second.size());
-            std::merge(first.begin(), first.end(), second.begin(), second.end(), std::back_inserter(merged), less);
-            runs.push_back(std::move(merged));
-            std::push_heap(runs.begin(), runs.end(), longer);
-        }
-        if (!runs.empty())
-            items_ = std::move(runs.front());
+        if (spanEnd - spanStart > 1)
+            std::sort(items_.begin() + qsizetype(spanStart), items_.begin() + qsizetype(spanEnd), less);
     }
 
     const ListOrder& order_;
