@@ -388,7 +388,9 @@ void TForm1::SetCaption(const QString& text)
 
 void TForm1::SetAppTitle(const QString& text)
 {
-    QGuiApplication::setApplicationDisplayName(text);
+    // The task bar's name for the program; the application display name would
+    // also be appended to every window title on X11.
+    setWindowIconText(text);
 }
 
 void TForm1::setTrayHint(const QString& text)

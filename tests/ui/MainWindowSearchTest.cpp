@@ -64,7 +64,7 @@ private slots:
     {
         SearchFixture f;
         QCOMPARE(f.form.windowTitle(), QStringLiteral("Sorvanta v.3"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Sorvanta v.3"));
+        QCOMPARE(f.form.windowIconText(), QStringLiteral("Sorvanta v.3"));
         QVERIFY(!f.toolButton(1)->isEnabled());
         QVERIFY(!f.toolButton(2)->isEnabled());
         QVERIFY(!f.searchButton()->isEnabled());
@@ -99,7 +99,7 @@ private slots:
 
         QCOMPARE(f.browser->requests, QStringList{"navigate " + address});
         QCOMPARE(f.form.windowTitle(), QStringLiteral("Sorvanta v.3 - red apple pie"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Sorvanta v.3 - red apple pie"));
+        QCOMPARE(f.form.windowIconText(), QStringLiteral("Sorvanta v.3 - red apple pie"));
         QCOMPARE(f.readFile(f.keywordLogPath()), QByteArray("red apple pie\r\n"));
         QCOMPARE(f.find<QListWidget>("KeywordsSorted")->item(0)->text(), QStringLiteral("red apple pie"));
         QCOMPARE(f.form.searchState().BackCount, 1);
