@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "StatisticsView.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +26,7 @@ private slots:
     void init();
 
     void randomSettingsFileGivesDefaults();
+    void settingsDirectoryGivesDefaults();
     void tabCountIsCapped_data();
     void tabCountIsCapped();
     void megabyteKeywordIsRecorded();
@@ -61,6 +63,13 @@ void HostileInputTest::randomSettingsFileGivesDefaults()
     saveSettings(ini, tabs);
     QVERIFY(readBytes(ini).startsWith(garbage));
     QCOMPARE(loadSettings(ini).tabs, tabs.tabs);
+}
+
+void HostileInputTest::settingsDirectoryGivesDefaults()
+{
+    const QString ini = path(QStringLiteral("Tamrin.ini"));
+    QVERIFY(QDir().mkpath(ini));
+    QCOMPARE(loadSettings(ini), TabSettings());
 }
 
 void HostileInputTest::tabCountIsCapped_data()
