@@ -121,6 +121,15 @@ find_menu() {
 }
 
 click_tray() { xdotool mousemove --window "$tray_icon" 8 8 click "$@"; }
+# Clicks the open menu at a fraction (in percent) of its height.
+click_menu_at() {
+    local width height
+    width=$(xwininfo -id "$menu" | sed -n 's/^ *Width: //p')
+    height=$(xwininfo -id "$menu" | sed -n 's/^ *Height: //p')
+    xdotool mousemove --window "$menu" $((width / 2)) $((height * $1 / 100)) click 1
+}
+not_iconic() { ! iconic "$1"; }
+active() { xprop -root _NET_ACTIVE_WINDOW | grep -qw "$(hex "$1")"; }
 # Longer than any double-click interval, so a pending single click has acted.
 settle() { sleep 1.5; }
 
@@ -165,24 +174,29 @@ click_tray 1
 wait_for 10 shown "$window" || fail "a click did not restore the window"
 
 step "minimising hides to the tray"
+# A restored window asks to be activated once it is mapped; a minimise that
+# overtakes that request would be undone by it.
+wait_for 10 active "$window" || fail "the restored window did not become active"
+settle
 xdotool windowminimize "$window"
 wait_for 10 hidden "$window" || fail "minimising left the window on the task bar"
 alive "$program_pid" || fail "the program ended when hidden"
 click_tray 1
 wait_for 10 shown "$window" || fail "a click did not bring the minimised window back"
-iconic "$window" && fail "the restored window is still minimised"
+wait_for 5 not_iconic "$window" || fail "the restored window is still minimised"
 
 step "a tab added by the Add Tab dialog"
 # The tab bar lies along the bottom of the client area.
 height=$(xwininfo -id "$window" | sed -n 's/^ *Height: //p')
 xdotool mousemove --window "$window" 400 $((height - 11)) click 3
 wait_for 10 find_menu || fail "the tab bar's menu did not open"
-xdotool key Down Return
+click_menu_at 50   # its one item, Add Tab
 dialog=
 find_dialog() { dialog=$(xdotool search --all --pid "$program_pid" --name '^Add Tab \[max = 30\]$' 2>/dev/null | head -n 1); [[ -n "$dialog" ]] && mapped "$dialog"; }
 wait_for 10 find_dialog || fail "the Add Tab dialog did not open"
+xdotool mousemove --window "$dialog" 140 17 click 1   # Tab Name
 xdotool type --delay 20 "Added Later"
-xdotool key Tab
+xdotool mousemove --window "$dialog" 280 49 click 1   # Address
 xdotool type --delay 20 "http://127.0.0.1:9/added?q=TEST"
 xdotool mousemove --window "$dialog" 373 188 click 1   # Ok
 sleep 0.5
@@ -192,7 +206,7 @@ wait_for 10 bash -c "! xwininfo -id $dialog 2>/dev/null | grep -q IsViewable" ||
 step "New Application starts Tamrin from the same directory"
 click_tray 3
 wait_for 10 find_menu || fail "the tray menu did not open"
-xdotool key Down Return
+click_menu_at 25   # New Application, above the separator
 find_second() {
     local p
     for p in /proc/[0-9]*; do
@@ -209,8 +223,7 @@ second_pid=
 step "Exit saves the settings and ends the program"
 click_tray 3
 wait_for 10 find_menu || fail "the tray menu did not open"
-# Up from no selection picks the last item, Exit.
-xdotool key Up Return
+click_menu_at 75   # Exit, below the separator
 wait_for 20 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "Exit did not end the program"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
