@@ -5,7 +5,9 @@
 //   sorts last;
 // - the entries stand by count, then in ListOrder of their keywords;
 // - the statistics file, split and parsed again, gives the same entries, and
-//   the list shows each keyword whole.
+//   the list shows each keyword whole;
+// - ListOrder is one order: on bytes and on the list's texts alike, antisymmetric,
+//   and the list's alphabetical sort agrees with it between any two entries.
 //
 // Input layout: one byte that picks the collation locale, then the log.
 
@@ -84,6 +86,40 @@ void checkSplit(QByteArrayView log, const QList<QByteArrayView>& lines)
     check(pos == log.size(), "the lines do not cover the whole log", log.toByteArray());
 }
 
+int sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+void checkOneOrder(const ListOrder& order, const QList<TallyEntry>& tally)
+{
+    const qsizetype n = tally.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QByteArrayView a = tally[i].keyword;
+        const QByteArrayView b = tally[(i * 7 + 3) % n].keyword;
+        const int onBytes = sign(order.compareLocal8Bit(a, b));
+        check(onBytes == -sign(order.compareLocal8Bit(b, a)), "the order is not antisymmetric",
+              bytes(a) + "\n" + bytes(b));
+        if (a.isValidUtf8() && b.isValidUtf8()) {
+            check(onBytes == sign(order.compare(QString::fromUtf8(a), QString::fromUtf8(b))),
+                  "bytes and texts are ordered differently", bytes(a) + "\n" + bytes(b));
+        }
+    }
+
+    QStringList texts;
+    for (const TallyEntry& entry : tally)
+        texts.append(QString::fromLocal8Bit(bytes(entry.keyword)));
+    order.sort(texts);
+    for (qsizetype i = 1; i < texts.size(); ++i) {
+        check(order.compare(texts[i - 1], texts[i]) <= 0, "the alphabetical list is out of order",
+              (texts[i - 1] + u'\n' + texts[i]).toUtf8());
+        // Some earlier entry, scattered over the list: the order is transitive.
+        const qsizetype earlier = qsizetype((quint64(i) * 0x9E3779B97F4A7C15ULL) >> 40) % i;
+        check(order.compare(texts[earlier], texts[i]) <= 0, "the order is not transitive",
+              (texts[earlier] + u'\n' + texts[i]).toUtf8());
+    }
+}
+
 qsizetype parseCountField(QByteArrayView field)
 {
     check(field.size() >= 3, "count field shorter than three digits", field.toByteArray());
@@ -146,6 +182,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             spelledInLog.insert(kept);
     }
     check(spelledInLog.size() == tally.size(), "a kept spelling is no line of the log");
+
+    checkOneOrder(order, tally);
 
     // Written and read back.
     const QByteArray file = statisticsFileContents(tally);
