@@ -1,3 +1,6 @@
+// The open() and open64() defined below must not meet the fortified inline ones.
+#undef _FORTIFY_SOURCE
+
 #include "ReadOpenFault.h"
 
 #include <QByteArray>
@@ -34,23 +37,45 @@ ReadOpenFault::~ReadOpenFault()
 
 }  // namespace sorvanta::test
 
-// Defined in the executable, this takes the place of the C library's open64
-// for QtCore too; every call but the failing one goes on to the real function.
-extern "C" int open64(const char* path, int flags, ...)
+namespace {
+
+using OpenFn = int (*)(const char*, int, ...);
+
+int openUnlessFailing(const char* realName, const char* path, int flags, mode_t mode)
 {
-    mode_t mode = 0;
-    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
-        va_list args;
-        va_start(args, flags);
-        mode = va_arg(args, mode_t);
-        va_end(args);
-    }
     const QByteArray& failing = failingPath();
     if (!failing.isEmpty() && (flags & O_ACCMODE) == O_RDONLY && std::strcmp(path, failing.constData()) == 0) {
         errno = EIO;
         return -1;
     }
-    using OpenFn = int (*)(const char*, int, ...);
-    static const auto realOpen = reinterpret_cast<OpenFn>(dlsym(RTLD_NEXT, "open64"));
+    const auto realOpen = reinterpret_cast<OpenFn>(dlsym(RTLD_NEXT, realName));
     return realOpen(path, flags, mode);
+}
+
+mode_t modeArgument(int flags, va_list args)
+{
+    const bool creates = (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE;
+    return creates ? va_arg(args, mode_t) : 0;
+}
+
+}  // namespace
+
+// Defined in the executable, these take the place of the C library's functions
+// for QtCore too; every call but the failing one goes on to the real function.
+extern "C" int open64(const char* path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeArgument(flags, args);
+    va_end(args);
+    return openUnlessFailing("open64", path, flags, mode);
+}
+
+extern "C" int open(const char* path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeArgument(flags, args);
+    va_end(args);
+    return openUnlessFailing("open", path, flags, mode);
 }
