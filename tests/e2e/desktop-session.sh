@@ -15,7 +15,7 @@ desktop_session_start() {
     Xvfb -displayfd 9 -screen 0 1280x900x24 -nolisten tcp 9>"$displayfile" >"$dir/xvfb.log" 2>&1 &
     _desktop_xvfb_pid=$!
     local i
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 300; i++)); do
         [[ -s "$displayfile" ]] && break
         kill -0 "$_desktop_xvfb_pid" 2>/dev/null || { echo "Xvfb did not start" >&2; return 1; }
         sleep 0.1
@@ -25,7 +25,7 @@ desktop_session_start() {
 
     icewm >"$dir/icewm.log" 2>&1 &
     _desktop_wm_pid=$!
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 300; i++)); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
     done
