@@ -3,6 +3,8 @@
 #include "TextLines.h"
 
 #include <array>
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <vector>
@@ -23,10 +25,22 @@ quint64 foldAtoZ(quint64 bytes)
     return bytes | (upper >> 2);
 }
 
-quint64 loadWord(const char* data, qsizetype size)
+// The `size` bytes at `data` (eight at most), zero-padded. Reading a whole
+// word is safe up to `readable`, the end of the log.
+quint64 loadWord(const char* data, qsizetype size, const char* readable)
 {
     quint64 word = 0;
-    std::memcpy(&word, data, size_t(size < 8 ? size : 8));
+    if (readable - data >= 8) {
+        std::memcpy(&word, data, sizeof word);
+        if (size < 8) {
+            if constexpr (std::endian::native == std::endian::little)
+                word &= (quint64(1) << (8 * size)) - 1;
+            else
+                word &= ~((~quint64(0)) >> (8 * size));
+        }
+    } else {
+        std::memcpy(&word, data, size_t(size < 8 ? size : 8));
+    }
     return word;
 }
 
@@ -40,34 +54,34 @@ quint64 mix(quint64 h)
     return h;
 }
 
-quint64 foldedHash(QByteArrayView line)
+quint64 foldedHash(QByteArrayView line, const char* readable)
 {
     quint64 h = quint64(line.size()) * 0x9e3779b97f4a7c15ULL;
     for (qsizetype at = 0; at < line.size(); at += 8) {
-        h ^= foldAtoZ(loadWord(line.data() + at, line.size() - at));
+        h ^= foldAtoZ(loadWord(line.data() + at, line.size() - at, readable));
         h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ULL;
     }
     return mix(h);
 }
 
-bool sameBytes(QByteArrayView a, QByteArrayView b)
+bool sameBytes(QByteArrayView a, QByteArrayView b, const char* readable)
 {
     if (a.size() != b.size())
         return false;
     for (qsizetype at = 0; at < a.size(); at += 8) {
-        if (loadWord(a.data() + at, a.size() - at) != loadWord(b.data() + at, b.size() - at))
+        if (loadWord(a.data() + at, a.size() - at, readable) != loadWord(b.data() + at, b.size() - at, readable))
             return false;
     }
     return true;
 }
 
-bool foldedEqual(QByteArrayView a, QByteArrayView b)
+bool foldedEqual(QByteArrayView a, QByteArrayView b, const char* readable)
 {
     if (a.size() != b.size())
         return false;
     for (qsizetype at = 0; at < a.size(); at += 8) {
-        if (foldAtoZ(loadWord(a.data() + at, a.size() - at))
-            != foldAtoZ(loadWord(b.data() + at, b.size() - at)))
+        if (foldAtoZ(loadWord(a.data() + at, a.size() - at, readable))
+            != foldAtoZ(loadWord(b.data() + at, b.size() - at, readable)))
             return false;
     }
     return true;
@@ -90,7 +104,7 @@ public:
 
     void add(QByteArrayView line)
     {
-        const quint32 tag = quint32(foldedHash(line) >> 32);
+        const quint32 tag = quint32(foldedHash(line, logEnd()) >> 32);
 #if defined(__GNUC__) || defined(__clang__)
         __builtin_prefetch(&slots_[tag & (slots_.size() - 1)]);
 #endif
@@ -108,19 +122,32 @@ public:
 
     QList<TallyEntry> sorted() const
     {
+        // Sorted from a packed copy: the keywords lie scattered over the log.
         std::vector<QByteArrayView> keywords;
         std::vector<qint64> counts;
+        std::vector<qsizetype> starts;
         keywords.reserve(size_t(used_));
         counts.reserve(size_t(used_));
+        starts.reserve(size_t(used_) + 1);
+        QByteArray packed;
+        packed.reserve(used_ * 24);
         for (const Slot& slot : slots_) {
             if (slot.count != 0) {
                 keywords.push_back(lineAt(slot.keyword));
                 counts.push_back(slot.count);
+                starts.push_back(packed.size());
+                packed.append(keywords.back());
             }
         }
+        starts.push_back(packed.size());
+        std::vector<QByteArrayView> packedKeywords;
+        packedKeywords.reserve(keywords.size());
+        for (size_t k = 0; k < keywords.size(); ++k)
+            packedKeywords.emplace_back(packed.constData() + starts[k], starts[k + 1] - starts[k]);
+
         QList<TallyEntry> tally;
         tally.reserve(used_);
-        for (const qsizetype at : order_.sortedPositions(keywords, counts))
+        for (const qsizetype at : order_.sortedPositions(packedKeywords, counts))
             tally.append(TallyEntry{counts[size_t(at)], keywords[size_t(at)]});
         return tally;
     }
@@ -141,18 +168,13 @@ private:
     // Whether the log holds `line` whole at `at`: its bytes, then a line end.
     bool lineIs(const char* at, QByteArrayView line) const
     {
-        const qsizetype rest = log_.data() + log_.size() - at;
+        const qsizetype rest = logEnd() - at;
         return rest >= line.size() && (rest == line.size() || at[line.size()] == '\r' || at[line.size()] == '\n');
     }
 
-    QByteArrayView lineAt(const char* at) const
-    {
-        const char* end = at;
-        const char* const logEnd = log_.data() + log_.size();
-        while (end < logEnd && *end != '\r' && *end != '\n')
-            ++end;
-        return QByteArrayView(at, end - at);
-    }
+    const char* logEnd() const { return log_.data() + log_.size(); }
+
+    QByteArrayView lineAt(const char* at) const { return QByteArrayView(at, findLineEnd(at, logEnd()) - at); }
 
     void insert(QByteArrayView line, quint32 tag)
     {
@@ -169,11 +191,11 @@ private:
             if (slot.tag != tag || !lineIs(slot.keyword, line))
                 continue;
             const QByteArrayView keyword(slot.keyword, line.size());
-            if (sameBytes(keyword, line)) {
+            if (sameBytes(keyword, line, logEnd())) {
                 ++slot.count;
                 return;
             }
-            if (foldedEqual(keyword, line)) {
+            if (foldedEqual(keyword, line, logEnd())) {
                 ++slot.count;
                 if (order_.compareLocal8Bit(line, keyword) > 0)
                     slot.keyword = line.data();
@@ -205,24 +227,22 @@ private:
     size_t pendingCount_ = 0;
 };
 
-// Appends the count field; to_chars keeps a million-line tally cheap.
-void appendCountField(QByteArray& out, qsizetype count)
+// Writes the count field at `out` (room for 23 characters); returns its end.
+char* writeCountField(char* out, qsizetype count)
 {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, count).ptr;
-    const qsizetype length = end - digits;
-    for (qsizetype pad = length; pad < 3; ++pad)
-        out.append('0');
-    out.append(digits, length);
+    char digits[20];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, count).ptr;
+    for (qsizetype pad = end - digits; pad < 3; ++pad)
+        *out++ = '0';
+    return std::copy(static_cast<const char*>(digits), end, out);
 }
 
 }  // namespace
 
 QByteArray countField(qsizetype count)
 {
-    QByteArray field;
-    appendCountField(field, count);
-    return field;
+    char field[24];
+    return QByteArray(field, writeCountField(field, count) - field);
 }
 
 QByteArray statisticsLine(const TallyEntry& entry)
@@ -242,13 +262,18 @@ QByteArray statisticsFileContents(const QList<TallyEntry>& tally)
 {
     qsizetype size = 0;
     for (const TallyEntry& entry : tally)
-        size += entry.keyword.size() + 8;
-    QByteArray contents;
-    contents.reserve(size);
+        size += entry.keyword.size() + 24;
+    QByteArray contents(size, Qt::Uninitialized);
+    char* out = contents.data();
     for (const TallyEntry& entry : tally) {
-        appendCountField(contents, entry.count);
-        contents.append('|').append(entry.keyword).append("\r\n");
+        out = writeCountField(out, entry.count);
+        *out++ = '|';
+        if (!entry.keyword.isEmpty())
+            out = std::copy(entry.keyword.begin(), entry.keyword.end(), out);
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    contents.truncate(out - contents.constData());
     return contents;
 }
 

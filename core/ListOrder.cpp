@@ -1,9 +1,11 @@
 #include "ListOrder.h"
 
+#include "TextLines.h"
+
 #include <algorithm>
 #include <bit>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -62,37 +64,48 @@ public:
 private:
     static constexpr int kHeadRanks = 10;
     static constexpr int kRankBits = 6;
+    static constexpr quint64 kRankMask = (1 << kRankBits) - 1;
 
     struct Item {
         qint64 group;
         quint64 head;  // first lead ranks, the first in the highest bits, zero-padded
-        qsizetype leadStart;
+        quint32 leadStart;  // in ranks_, of the ranks past the head
         qint32 leadSize;
+        quint32 index;
         bool whole;  // the lead is the whole text
-        qint32 index;
     };
 
+    // The head holds the first ranks; ranks_ keeps only those past it.
     Item itemFor(qsizetype index, qint64 group)
     {
-        Item item{group, 0, qsizetype(ranks_.size()), 0, true, qint32(index)};
         const auto text = texts_.view(index);
+        const qsizetype tailStart = qsizetype(ranks_.size());
+        const auto& rankTable = order_.rank_;  // kept in a register through the loop
+        quint64 head = 0;
+        qint32 size = 0;
+        bool whole = true;
         for (const auto c : text) {
-            const quint8 rank = order_.rankOf(unitOf(c));
+            const char16_t unit = unitOf(c);
+            const quint8 rank = unit < rankTable.size() ? rankTable[unit] : 0;
             if (rank == 0) {
-                item.whole = false;
-                if (ranks_.size() > size_t(item.leadStart))
+                whole = false;
+                if (size > kHeadRanks)
                     ranks_.pop_back();
+                else if (size > 0)
+                    head &= ~(kRankMask << fieldShift(size - 1));
+                size = std::max(size - 1, 0);
                 break;
             }
-            ranks_.push_back(rank);
+            if (size < kHeadRanks)
+                head |= quint64(rank) << fieldShift(size);
+            else
+                ranks_.push_back(rank);
+            ++size;
         }
-        item.leadSize = qint32(qsizetype(ranks_.size()) - item.leadStart);
-        for (int k = 0; k < kHeadRanks; ++k) {
-            const quint64 rank = k < item.leadSize ? ranks_[size_t(item.leadStart + k)] : 0;
-            item.head = (item.head << kRankBits) | rank;
-        }
-        return item;
+        return Item{group, head, quint32(tailStart), size, quint32(index), whole};
     }
+
+    static constexpr int fieldShift(int field) { return (kHeadRanks - 1 - field) * kRankBits; }
 
     bool less(const Item& a, const Item& b)
     {
@@ -114,8 +127,8 @@ private:
     {
         if (a.head != b.head) {
             const int shift = (63 - std::countl_zero(a.head ^ b.head)) / kRankBits * kRankBits;
-            const quint64 rankA = (a.head >> shift) & ((1 << kRankBits) - 1);
-            const quint64 rankB = (b.head >> shift) & ((1 << kRankBits) - 1);
+            const quint64 rankA = (a.head >> shift) & kRankMask;
+            const quint64 rankB = (b.head >> shift) & kRankMask;
             if (rankA != 0 && rankB != 0)
                 return rankA < rankB ? -1 : 1;
             return endedLead(rankA == 0 ? a : b, rankA == 0 ? -1 : 1);
@@ -124,8 +137,7 @@ private:
             return 0;
         const qsizetype common = std::min(a.leadSize, b.leadSize) - kHeadRanks;
         if (common > 0) {
-            if (const int c = std::memcmp(ranks_.data() + a.leadStart + kHeadRanks,
-                                          ranks_.data() + b.leadStart + kHeadRanks, size_t(common)))
+            if (const int c = std::memcmp(ranks_.data() + a.leadStart, ranks_.data() + b.leadStart, size_t(common)))
                 return c;
         }
         if (a.leadSize == b.leadSize)
@@ -142,8 +154,77 @@ private:
         return a.group != b.group ? a.group < b.group : a.head < b.head;
     }
 
-    // Integer keys first: the heads put most texts in place.
-    void sortByHeads() { std::sort(items_.begin(), items_.end(), &RankedSort::headLess); }
+    // Integer keys first: the heads put most texts in place. A radix sort on
+    // (group, head), twelve bits a pass from the lowest, each pass stable.
+    void sortByHeads()
+    {
+        struct Key {
+            quint64 head;
+            quint32 group;  // rank among the distinct groups
+            quint32 item;
+        };
+        const std::vector<quint32> groupRanks = rankGroups();
+        std::vector<Key> keys(items_.size());
+        for (size_t i = 0; i < items_.size(); ++i)
+            keys[i] = Key{items_[i].head, groupRanks[i], quint32(i)};
+        std::vector<Key> buffer(keys.size());
+        constexpr int digitBits = 12;
+        const auto pass = [&keys, &buffer](auto digitOf) {
+            std::vector<size_t> starts((1 << digitBits) + 1, 0);
+            for (const Key& key : keys)
+                ++starts[digitOf(key) + 1];
+            if (std::find(starts.begin(), starts.end(), keys.size()) != starts.end())
+                return;  // one digit for all: nothing moves
+            for (size_t d = 1; d < starts.size(); ++d)
+                starts[d] += starts[d - 1];
+            for (const Key& key : keys)
+                buffer[starts[digitOf(key)]++] = key;
+            keys.swap(buffer);
+        };
+        for (int shift = 0; shift < kHeadRanks * kRankBits; shift += digitBits)
+            pass([shift](const Key& key) { return size_t(key.head >> shift) & ((1 << digitBits) - 1); });
+        const quint32 topGroup = groupRanks.empty() ? 0 : *std::max_element(groupRanks.begin(), groupRanks.end());
+        for (int shift = 0; shift < 32 && (topGroup >> shift) != 0; shift += digitBits)
+            pass([shift](const Key& key) { return size_t(key.group >> shift) & ((1 << digitBits) - 1); });
+
+        std::vector<Item> sorted;
+        sorted.reserve(items_.size());
+        for (const Key& key : keys)
+            sorted.push_back(items_[key.item]);
+        items_.swap(sorted);
+    }
+
+    // Dense ranks of the items' groups, in the groups' order. Groups are
+    // counts: a table over their range does, unless the range is wide.
+    std::vector<quint32> rankGroups() const
+    {
+        std::vector<quint32> ranks;
+        ranks.reserve(items_.size());
+        if (items_.empty())
+            return ranks;
+        const auto [lowest, highest] = std::minmax_element(items_.begin(), items_.end(),
+            [](const Item& a, const Item& b) { return a.group < b.group; });
+        const quint64 range = quint64(highest->group) - quint64(lowest->group);
+        if (range < 4 * quint64(items_.size()) + 64) {
+            std::vector<quint32> rankOf(size_t(range) + 2, 0);
+            for (const Item& item : items_)
+                rankOf[size_t(item.group - lowest->group) + 1] = 1;
+            for (size_t g = 1; g < rankOf.size(); ++g)
+                rankOf[g] += rankOf[g - 1];
+            for (const Item& item : items_)
+                ranks.push_back(rankOf[size_t(item.group - lowest->group)]);
+            return ranks;
+        }
+        std::vector<qint64> distinct;
+        distinct.reserve(items_.size());
+        for (const Item& item : items_)
+            distinct.push_back(item.group);
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        for (const Item& item : items_)
+            ranks.push_back(quint32(std::lower_bound(distinct.begin(), distinct.end(), item.group) - distinct.begin()));
+        return ranks;
+    }
 
     // Ranks known from the head: all ten for a whole text (its padding is its
     // end), fewer for a partial lead.
@@ -174,11 +255,25 @@ private:
             // (for a whole text: past its equals).
             Item last = item;
             last.head |= freeBits >= 64 ? ~quint64(0) : (quint64(1) << freeBits) - 1;
-            const auto end = std::upper_bound(items_.begin() + qsizetype(i), items_.end(), last, &RankedSort::headLess);
-            spanEnd = std::max(spanEnd, size_t(end - items_.begin()));
+            spanEnd = upperBoundFrom(std::max(i + 1, spanEnd), last);
         }
         if (spanEnd - spanStart > 1)
             std::sort(items_.begin() + qsizetype(spanStart), items_.begin() + qsizetype(spanEnd), less);
+    }
+
+    // The first item from `from` on whose head sorts after `last`'s; a
+    // galloping search, as the answer is mostly `from` itself.
+    size_t upperBoundFrom(size_t from, const Item& last) const
+    {
+        size_t known = from;  // the items before it sort no later than `last`
+        size_t probe = from;
+        for (size_t step = 1; probe < items_.size() && !headLess(last, items_[probe]); step *= 2) {
+            known = probe + 1;
+            probe += step;
+        }
+        const auto begin = items_.begin();
+        const auto high = begin + qsizetype(std::min(probe, items_.size()));
+        return size_t(std::upper_bound(begin + qsizetype(known), high, last, &RankedSort::headLess) - begin);
     }
 
     const ListOrder& order_;
@@ -211,7 +306,7 @@ public:
             if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
                 utf16_.append(QLatin1StringView(bytes));
             else
-                utf16_.append(QString::fromLocal8Bit(bytes));
+                utf16_.append(fromLocalBytes(bytes));
             sizes_[size_t(i)] = utf16_.size() - starts_[size_t(i)];
         }
     }
@@ -326,7 +421,7 @@ int ListOrder::compareLocal8Bit(QByteArrayView a, QByteArrayView b) const
 {
     if (const std::optional<int> c = rankedCompare(a, b))
         return *c != 0 ? *c : compareBytes(a, b);
-    if (const int c = collate(QString::fromLocal8Bit(a), QString::fromLocal8Bit(b)))
+    if (const int c = collate(fromLocalBytes(a), fromLocalBytes(b)))
         return c;
     return compareBytes(a, b);
 }

@@ -4,6 +4,9 @@
 #include "StatisticsFile.h"
 #include "TextLines.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace sorvanta {
 
 namespace {
@@ -31,10 +34,15 @@ QString StatisticsView::captionOf(int view)
     }
 }
 
-QString StatisticsView::entryText(QByteArrayView statisticsLine)
+QByteArrayView StatisticsView::keywordOf(QByteArrayView statisticsLine)
 {
     const qsizetype bar = statisticsLine.indexOf('|');
-    return QString::fromLocal8Bit(bar < 0 ? statisticsLine : statisticsLine.sliced(bar + 1));
+    return bar < 0 ? statisticsLine : statisticsLine.sliced(bar + 1);
+}
+
+QString StatisticsView::entryText(QByteArrayView statisticsLine)
+{
+    return fromLocalBytes(keywordOf(statisticsLine));
 }
 
 int StatisticsView::GetViewMode() const
@@ -71,11 +79,20 @@ std::optional<KeywordListContent> StatisticsView::refresh()
 
     KeywordListContent content;
     content.sorted = state_.ViewSelector == kAlphabetical;
-    content.entries.reserve(qMax(0, state_.StatsCount - state_.ListStart));
-    for (int i = state_.StatsCount - 1; i >= state_.ListStart; --i)
-        content.entries.append(entryText(lines[i]));
-    if (content.sorted)
-        order_.sort(content.entries);
+    const int first = std::min(state_.ListStart, state_.StatsCount);
+    content.entries.reserve(state_.StatsCount - first);
+    if (content.sorted) {
+        // Sorted as bytes, before the texts are made.
+        std::vector<QByteArrayView> keywords;
+        keywords.reserve(size_t(state_.StatsCount - first));
+        for (int i = first; i < state_.StatsCount; ++i)
+            keywords.push_back(keywordOf(lines[i]));
+        for (const qsizetype at : order_.sortedPositions(keywords, {}))
+            content.entries.append(fromLocalBytes(keywords[size_t(at)]));
+    } else {
+        for (int i = state_.StatsCount - 1; i >= first; --i)
+            content.entries.append(entryText(lines[i]));
+    }
     return content;
 }
 

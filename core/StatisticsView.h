@@ -42,6 +42,8 @@ public:
     std::optional<KeywordListContent> refresh();
 
 private:
+    static QByteArrayView keywordOf(QByteArrayView statisticsLine);
+
     SearchState& state_;
     const ListOrder& order_;
 };
