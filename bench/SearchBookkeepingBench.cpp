@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -48,11 +49,18 @@ double timeMs(const std::function<void()>& step)
     return medianMs(samples);
 }
 
+// Written through to the disk, so no search pays for flushing it.
 void writeFile(const QString& path, const QByteArray& contents)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray("unknown");
 }
 
 double referenceMs(const QString& logPath)
@@ -122,6 +130,7 @@ int main(int argc, char** argv)
                     perView[3], reference, reference / slowest, appendMs, tallyMs, writeMs, listMs);
         std::fflush(stdout);
     }
-    std::printf("\nratio: reference time / slowest view's time per search\n");
+    std::printf("\nratio: reference time / slowest view's time per search; load average %s\n",
+                loadAverage().constData());
     return 0;
 }

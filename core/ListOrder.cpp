@@ -53,11 +53,30 @@ public:
     QList<qsizetype> positions()
     {
         sortByHeads();
-        sortWhereHeadsDoNotDecide();
+        // Heads place every text whose head is exact; the few others are
+        // sorted apart and merged in.
+        std::vector<Item> inexact;
+        std::erase_if(items_, [&inexact](const Item& item) {
+            if (exactHead(item))
+                return false;
+            inexact.push_back(item);
+            return true;
+        });
+        sortEqualHeads();
+        const auto less = [this](const Item& a, const Item& b) { return this->less(a, b); };
+        std::sort(inexact.begin(), inexact.end(), less);
+
         QList<qsizetype> result;
-        result.reserve(qsizetype(items_.size()));
-        for (const Item& item : items_)
+        result.reserve(qsizetype(items_.size() + inexact.size()));
+        size_t next = 0;
+        for (const Item& item : inexact) {
+            const size_t at = upperBoundFrom(next, item, less);
+            for (; next < at; ++next)
+                result.append(items_[next].index);
             result.append(item.index);
+        }
+        for (; next < items_.size(); ++next)
+            result.append(items_[next].index);
         return result;
     }
 
@@ -149,11 +168,6 @@ private:
     // having fewer collation elements; the end of a partial lead decides nothing.
     static int endedLead(const Item& ended, int sign) { return ended.whole ? sign : 0; }
 
-    static bool headLess(const Item& a, const Item& b)
-    {
-        return a.group != b.group ? a.group < b.group : a.head < b.head;
-    }
-
     // Integer keys first: the heads put most texts in place. A radix sort on
     // (group, head), twelve bits a pass from the lowest, each pass stable.
     void sortByHeads()
@@ -226,54 +240,39 @@ private:
         return ranks;
     }
 
-    // Ranks known from the head: all ten for a whole text (its padding is its
-    // end), fewer for a partial lead.
-    static int decisiveRanks(const Item& item)
-    {
-        return item.whole ? kHeadRanks : std::min(item.leadSize, kHeadRanks);
-    }
+    // A whole text's head is exact (its padding is its end), and so is a head
+    // filled with ranks; the end of a shorter partial lead decides nothing.
+    static bool exactHead(const Item& item) { return item.whole || item.leadSize >= kHeadRanks; }
 
-    // Texts with equal heads, and every text sharing the decisive ranks of a
-    // partial lead, may stand in another order than their heads give: such
-    // spans get sorted with the full comparison.
-    void sortWhereHeadsDoNotDecide()
+    // Exact heads order their texts unless equal: those runs get the full comparison.
+    void sortEqualHeads()
     {
         const auto less = [this](const Item& a, const Item& b) { return this->less(a, b); };
-        size_t spanStart = 0;
-        size_t spanEnd = 0;  // one past the last item the current span must reach
-        for (size_t i = 0; i < items_.size(); ++i) {
-            if (i >= spanEnd) {
-                if (spanEnd - spanStart > 1)
-                    std::sort(items_.begin() + qsizetype(spanStart), items_.begin() + qsizetype(spanEnd), less);
-                spanStart = i;
-                spanEnd = i + 1;
-            }
-            const Item& item = items_[i];
-            const int ranks = decisiveRanks(item);
-            const int freeBits = (kHeadRanks - ranks) * kRankBits;
-            // Past every head in this group that starts with the decisive ranks
-            // (for a whole text: past its equals).
-            Item last = item;
-            last.head |= freeBits >= 64 ? ~quint64(0) : (quint64(1) << freeBits) - 1;
-            spanEnd = upperBoundFrom(std::max(i + 1, spanEnd), last);
+        const auto sameHead = [](const Item& a, const Item& b) { return a.group == b.group && a.head == b.head; };
+        for (auto run = items_.begin(); run != items_.end();) {
+            auto runEnd = std::next(run);
+            while (runEnd != items_.end() && sameHead(*run, *runEnd))
+                ++runEnd;
+            if (runEnd - run > 1)
+                std::sort(run, runEnd, less);
+            run = runEnd;
         }
-        if (spanEnd - spanStart > 1)
-            std::sort(items_.begin() + qsizetype(spanStart), items_.begin() + qsizetype(spanEnd), less);
     }
 
-    // The first item from `from` on whose head sorts after `last`'s; a
-    // galloping search, as the answer is mostly `from` itself.
-    size_t upperBoundFrom(size_t from, const Item& last) const
+    // The first item from `from` on that sorts after `item`; a galloping
+    // search, as the answer mostly lies close to `from`.
+    template <typename Less>
+    size_t upperBoundFrom(size_t from, const Item& item, Less less) const
     {
-        size_t known = from;  // the items before it sort no later than `last`
+        size_t known = from;  // the items before it sort no later than `item`
         size_t probe = from;
-        for (size_t step = 1; probe < items_.size() && !headLess(last, items_[probe]); step *= 2) {
+        for (size_t step = 1; probe < items_.size() && !less(item, items_[probe]); step *= 2) {
             known = probe + 1;
             probe += step;
         }
         const auto begin = items_.begin();
         const auto high = begin + qsizetype(std::min(probe, items_.size()));
-        return size_t(std::upper_bound(begin + qsizetype(known), high, last, &RankedSort::headLess) - begin);
+        return size_t(std::upper_bound(begin + qsizetype(known), high, item, less) - begin);
     }
 
     const ListOrder& order_;
