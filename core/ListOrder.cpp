@@ -52,31 +52,31 @@ public:
 
     QList<qsizetype> positions()
     {
-        sortByHeads();
         // Heads place every text whose head is exact; the few others are
         // sorted apart and merged in.
-        std::vector<Item> inexact;
-        std::erase_if(items_, [&inexact](const Item& item) {
-            if (exactHead(item))
+        std::vector<quint32> exact = sortedByHeads();
+        std::vector<quint32> inexact;
+        std::erase_if(exact, [this, &inexact](quint32 item) {
+            if (exactHead(items_[item]))
                 return false;
             inexact.push_back(item);
             return true;
         });
-        sortEqualHeads();
-        const auto less = [this](const Item& a, const Item& b) { return this->less(a, b); };
+        sortEqualHeads(exact);
+        const auto less = [this](quint32 a, quint32 b) { return this->less(items_[a], items_[b]); };
         std::sort(inexact.begin(), inexact.end(), less);
 
         QList<qsizetype> result;
-        result.reserve(qsizetype(items_.size() + inexact.size()));
+        result.reserve(qsizetype(items_.size()));
         size_t next = 0;
-        for (const Item& item : inexact) {
-            const size_t at = upperBoundFrom(next, item, less);
+        for (const quint32 item : inexact) {
+            const size_t at = upperBoundFrom(exact, next, item, less);
             for (; next < at; ++next)
-                result.append(items_[next].index);
-            result.append(item.index);
+                result.append(exact[next]);
+            result.append(item);
         }
-        for (; next < items_.size(); ++next)
-            result.append(items_[next].index);
+        for (; next < exact.size(); ++next)
+            result.append(exact[next]);
         return result;
     }
 
@@ -170,7 +170,7 @@ private:
 
     // Integer keys first: the heads put most texts in place. A radix sort on
     // (group, head), twelve bits a pass from the lowest, each pass stable.
-    void sortByHeads()
+    std::vector<quint32> sortedByHeads() const
     {
         struct Key {
             quint64 head;
@@ -201,11 +201,11 @@ private:
         for (int shift = 0; shift < 32 && (topGroup >> shift) != 0; shift += digitBits)
             pass([shift](const Key& key) { return size_t(key.group >> shift) & ((1 << digitBits) - 1); });
 
-        std::vector<Item> sorted;
-        sorted.reserve(items_.size());
+        std::vector<quint32> sorted;
+        sorted.reserve(keys.size());
         for (const Key& key : keys)
-            sorted.push_back(items_[key.item]);
-        items_.swap(sorted);
+            sorted.push_back(key.item);
+        return sorted;
     }
 
     // Dense ranks of the items' groups, in the groups' order. Groups are
@@ -245,13 +245,15 @@ private:
     static bool exactHead(const Item& item) { return item.whole || item.leadSize >= kHeadRanks; }
 
     // Exact heads order their texts unless equal: those runs get the full comparison.
-    void sortEqualHeads()
+    void sortEqualHeads(std::vector<quint32>& sorted)
     {
-        const auto less = [this](const Item& a, const Item& b) { return this->less(a, b); };
-        const auto sameHead = [](const Item& a, const Item& b) { return a.group == b.group && a.head == b.head; };
-        for (auto run = items_.begin(); run != items_.end();) {
+        const auto less = [this](quint32 a, quint32 b) { return this->less(items_[a], items_[b]); };
+        const auto sameHead = [this](quint32 a, quint32 b) {
+            return items_[a].group == items_[b].group && items_[a].head == items_[b].head;
+        };
+        for (auto run = sorted.begin(); run != sorted.end();) {
             auto runEnd = std::next(run);
-            while (runEnd != items_.end() && sameHead(*run, *runEnd))
+            while (runEnd != sorted.end() && sameHead(*run, *runEnd))
                 ++runEnd;
             if (runEnd - run > 1)
                 std::sort(run, runEnd, less);
@@ -259,19 +261,19 @@ private:
         }
     }
 
-    // The first item from `from` on that sorts after `item`; a galloping
+    // The first of `sorted` from `from` on that sorts after `item`; a galloping
     // search, as the answer mostly lies close to `from`.
     template <typename Less>
-    size_t upperBoundFrom(size_t from, const Item& item, Less less) const
+    static size_t upperBoundFrom(const std::vector<quint32>& sorted, size_t from, quint32 item, Less less)
     {
         size_t known = from;  // the items before it sort no later than `item`
         size_t probe = from;
-        for (size_t step = 1; probe < items_.size() && !less(item, items_[probe]); step *= 2) {
+        for (size_t step = 1; probe < sorted.size() && !less(item, sorted[probe]); step *= 2) {
             known = probe + 1;
             probe += step;
         }
-        const auto begin = items_.begin();
-        const auto high = begin + qsizetype(std::min(probe, items_.size()));
+        const auto begin = sorted.begin();
+        const auto high = begin + qsizetype(std::min(probe, sorted.size()));
         return size_t(std::upper_bound(begin + qsizetype(known), high, item, less) - begin);
     }
 
