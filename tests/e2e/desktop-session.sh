@@ -5,6 +5,8 @@
 #   desktop_session_start <work dir>   # exports DISPLAY, waits until the WM runs
 #   desktop_session_stop               # ends both processes
 #   desktop_end_process <pid>          # ends a process the caller started
+#   wait_for <seconds> <command...>    # polls the command until it succeeds
+#   fail <message>                     # ends the test with the message
 # Needs the Debian packages xvfb, icewm and x11-utils.
 
 desktop_session_start() {
@@ -52,4 +54,20 @@ desktop_end_process() {
         kill -9 "$pid" 2>/dev/null || true
     fi
     wait "$pid" 2>/dev/null || true
+}
+
+# Polls a command for up to $1 seconds.
+wait_for() {
+    local seconds=$1 i
+    shift
+    for ((i = 0; i < seconds * 10; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
 }

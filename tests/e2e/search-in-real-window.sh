@@ -28,19 +28,6 @@ finish() {
 }
 trap finish EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Polls a command for up to $1 seconds.
-wait_for() {
-    local seconds=$1 i
-    shift
-    for ((i = 0; i < seconds * 10; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # The program alone in a fresh directory, its files go beside it.
 mkdir -p "$work/app"
 mkdir -m 700 "$work/home"

@@ -32,19 +32,7 @@ finish() {
 }
 trap finish EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
-
-# Polls a command for up to $1 seconds.
-wait_for() {
-    local seconds=$1 i
-    shift
-    for ((i = 0; i < seconds * 10; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # Starts a program file with a home of its own; sets program_pid.
 start_program() {
