@@ -10,8 +10,6 @@ class KeywordLog {
 public:
     explicit KeywordLog(QString path);
 
-    const QString& path() const { return path_; }
-
     // Appends the keyword and CR LF in a single write, so copies of the program
     // appending at once never tear or lose a line. Line breaks inside the
     // keyword become blanks. Throws AppError naming the path and the reason.

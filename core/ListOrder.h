@@ -23,7 +23,6 @@ public:
 
     // <0, 0 or >0 like strcmp; ties are broken by the UTF-8 bytes.
     int compare(QStringView a, QStringView b) const;
-    bool lessThan(QStringView a, QStringView b) const { return compare(a, b) < 0; }
 
     // The same order for texts in the local 8-bit encoding; ties by those bytes.
     int compareLocal8Bit(QByteArrayView a, QByteArrayView b) const;

@@ -10,7 +10,6 @@ class StatisticsFile {
 public:
     explicit StatisticsFile(QString path);
 
-    const QString& path() const { return path_; }
     bool exists() const;
 
     // Replaces the file atomically, so readers see the old or the new file,

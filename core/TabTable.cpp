@@ -70,12 +70,6 @@ QString TabTable::caption(int index) const
     return captions_.value(index);
 }
 
-void TabTable::setCaption(int index, const QString& caption)
-{
-    if (index >= 0 && index < TabCount())
-        captions_[index] = caption;
-}
-
 QString TabTable::address(int index) const
 {
     if (index < 0 || index >= TabCount())
@@ -86,13 +80,6 @@ QString TabTable::address(int index) const
 QString TabTable::currentAddress() const
 {
     return address(state_.CurrentTab);
-}
-
-void TabTable::clear()
-{
-    captions_.clear();
-    state_.TabAddresses.fill(QString());
-    state_.CurrentTab = 0;
 }
 
 }  // namespace sorvanta

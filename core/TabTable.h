@@ -32,13 +32,10 @@ public:
     void select(int index);
 
     QString caption(int index) const;
-    void setCaption(int index, const QString& caption);
     QString address(int index) const;  // empty outside the table
 
     // Address template of CurrentTab, empty when there is no such tab.
     QString currentAddress() const;
-
-    void clear();
 
 private:
     SearchState& state_;
