@@ -1,6 +1,5 @@
 #include "QuickKeywordLabel.h"
 
-#include <QMouseEvent>
 #include <QPalette>
 
 namespace sorvanta {
@@ -8,13 +7,16 @@ namespace sorvanta {
 const QColor QuickKeywordLabel::kRestColor{0, 89, 179};
 const QColor QuickKeywordLabel::kHoverColor{255, 128, 64};
 
-QuickKeywordLabel::QuickKeywordLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+QuickKeywordLabel::QuickKeywordLabel(const QString& caption, QWidget* parent) : ClickableLabel(caption, parent)
 {
+    // The pointing hand comes with the hover look only.
+    unsetCursor();
     setAutoFillBackground(false);
     setLook(kRestColor, false);
     adjustSize();
     setEnabled(false);
     hide();
+    connect(this, &ClickableLabel::clicked, this, [this] { emit keywordClicked(text()); });
 }
 
 std::array<QuickKeywordLabel*, QuickKeywordLabel::kKeywords.size()>
@@ -48,30 +50,14 @@ void QuickKeywordLabel::enterEvent(QEnterEvent* event)
 {
     setLook(kHoverColor, true);
     setCursor(Qt::PointingHandCursor);
-    QLabel::enterEvent(event);
+    ClickableLabel::enterEvent(event);
 }
 
 void QuickKeywordLabel::leaveEvent(QEvent* event)
 {
     setLook(kRestColor, false);
     unsetCursor();
-    QLabel::leaveEvent(event);
-}
-
-void QuickKeywordLabel::mousePressEvent(QMouseEvent* event)
-{
-    leftPressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void QuickKeywordLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = leftPressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    leftPressed_ = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit keywordClicked(text());
+    ClickableLabel::leaveEvent(event);
 }
 
 }  // namespace sorvanta

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "ClickableLabel.h"
+
 #include <QString>
 
 #include <array>
@@ -14,7 +15,7 @@ namespace sorvanta {
 // rest, orange and underlined with the pointing hand while the pointer is on it.
 // It starts hidden and disabled; a click reaches it only while it is visible
 // and enabled, as for any widget.
-class QuickKeywordLabel : public QLabel {
+class QuickKeywordLabel : public ClickableLabel {
     Q_OBJECT
 public:
     // The keywords of the statistics panel's column, top to bottom.
@@ -37,13 +38,9 @@ signals:
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void setLook(const QColor& color, bool underline);
-
-    bool leftPressed_ = false;
 };
 
 }  // namespace sorvanta
