@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -281,19 +280,8 @@ QByteArray IniFile::contents() const
 
 void IniFile::save(const QString& path) const
 {
-    QSaveFile file(path);
-    // A read-only directory cannot take the temporary file; a writable file is then written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throwWriteError(path, file.errorString());
-    const QByteArray text = contents();
-    if (writeWhole(file, text) != text.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throwWriteError(path, reason);
-    }
-    if (!file.commit())
-        throwWriteError(path, file.errorString());
+    if (const auto failure = replaceWholeFile(path, contents()))
+        throwWriteError(path, failure->reason);
 }
 
 }  // namespace sorvanta

@@ -4,7 +4,6 @@
 #include "WholeFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -19,18 +18,10 @@ bool StatisticsFile::exists() const
 
 void StatisticsFile::write(const QByteArray& contents) const
 {
-    QSaveFile file(path_);
-    // A directory we may not create files in but a file we may write: write in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw AppError(fileErrorMessage(QStringLiteral("Cannot create"), path_, file.errorString()));
-    if (writeWhole(file, contents) != contents.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, reason));
+    if (const auto failure = replaceWholeFile(path_, contents)) {
+        const QString what = failure->opening ? QStringLiteral("Cannot create") : QStringLiteral("Cannot write to");
+        throw AppError(fileErrorMessage(what, path_, failure->reason));
     }
-    if (!file.commit())
-        throw AppError(fileErrorMessage(QStringLiteral("Cannot write to"), path_, file.errorString()));
 }
 
 QByteArray StatisticsFile::readAll() const

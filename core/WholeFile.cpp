@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 namespace sorvanta {
 
@@ -23,6 +24,22 @@ qint64 writeWhole(QFileDevice& file, QByteArrayView bytes)
         done += written;
     }
     return done;
+}
+
+std::optional<ReplaceFailure> replaceWholeFile(const QString& path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return ReplaceFailure{true, file.errorString()};
+    if (writeWhole(file, bytes) != bytes.size()) {
+        ReplaceFailure failure{false, file.errorString()};
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return ReplaceFailure{false, file.errorString()};
+    return std::nullopt;
 }
 
 QByteArray readWholeFile(const QString& path)
