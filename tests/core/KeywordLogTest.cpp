@@ -1,4 +1,5 @@
 #include "AppError.h"
+#include "FileBytes.h"
 #include "KeywordLog.h"
 #include "TextLines.h"
 
@@ -35,12 +36,6 @@ int appendAsCopy(const QString& logPath, const QString& goPath, const QString& c
     for (int n = 0; n < kLinesPerCopy; ++n)
         log.append(copyLine(copy, n));
     return 0;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -121,7 +116,7 @@ private slots:
             QCOMPARE(copy.exitCode(), 0);
         }
 
-        const QByteArray contents = readFile(logPath);
+        const QByteArray contents = test::readBytes(logPath);
         QVERIFY(contents.endsWith("\r\n"));
         QSet<QByteArray> expected;
         for (const QString& name : names) {

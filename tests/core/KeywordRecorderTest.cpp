@@ -1,13 +1,14 @@
 #include "AppError.h"
+#include "FileBytes.h"
 #include "KeywordRecorder.h"
 #include "ListOrder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace sorvanta;
+using namespace sorvanta::test;
 using namespace Qt::StringLiterals;
 
 class KeywordRecorderTest : public QObject {
@@ -25,27 +26,27 @@ private slots:
     {
         const KeywordRecorder recorder(log_, statistics_, order_);
         recorder.record(u"Linux"_s);
-        QCOMPARE(read(log_), QByteArray("Linux\r\n"));
-        QCOMPARE(read(statistics_), QByteArray("001|Linux\r\n"));
+        QCOMPARE(readBytes(log_), QByteArray("Linux\r\n"));
+        QCOMPARE(readBytes(statistics_), QByteArray("001|Linux\r\n"));
         recorder.record(u"apple"_s);
         recorder.record(u"linux"_s);
-        QCOMPARE(read(log_), QByteArray("Linux\r\napple\r\nlinux\r\n"));
-        QCOMPARE(read(statistics_), QByteArray("001|apple\r\n002|linux\r\n"));
+        QCOMPARE(readBytes(log_), QByteArray("Linux\r\napple\r\nlinux\r\n"));
+        QCOMPARE(readBytes(statistics_), QByteArray("001|apple\r\n002|linux\r\n"));
     }
 
     void logFailureLeavesTheStatistics()
     {
-        writeFile(statistics_, "001|apple\r\n");
+        writeBytes(statistics_, "001|apple\r\n");
         QVERIFY(QDir().mkdir(log_));
         expectError([this] { KeywordRecorder(log_, statistics_, order_).record(u"linux"_s); }, log_);
-        QCOMPARE(read(statistics_), QByteArray("001|apple\r\n"));
+        QCOMPARE(readBytes(statistics_), QByteArray("001|apple\r\n"));
     }
 
     void statisticsFailureKeepsTheLogLine()
     {
         QVERIFY(QDir().mkdir(statistics_));
         expectError([this] { KeywordRecorder(log_, statistics_, order_).record(u"linux"_s); }, statistics_);
-        QCOMPARE(read(log_), QByteArray("linux\r\n"));
+        QCOMPARE(readBytes(log_), QByteArray("linux\r\n"));
     }
 
 private:
@@ -58,19 +59,6 @@ private:
         } catch (const AppError& error) {
             QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
         }
-    }
-
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
-
-    static void writeFile(const QString& path, const QByteArray& contents)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(contents), contents.size());
     }
 
     std::optional<QTemporaryDir> dir_;

@@ -1,10 +1,10 @@
 #include "AppError.h"
+#include "FileBytes.h"
 #include "ListOrder.h"
 #include "SearchState.h"
 #include "StatisticsView.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -164,12 +164,7 @@ private slots:
     }
 
 private:
-    void writeStatistics(const QByteArray& contents)
-    {
-        QFile file(state_.MostSearchedFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(contents), contents.size());
-    }
+    void writeStatistics(const QByteArray& contents) { test::writeBytes(state_.MostSearchedFile, contents); }
 
     std::optional<QTemporaryDir> dir_;
     SearchState state_;

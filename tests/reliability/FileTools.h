@@ -1,29 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <QTest>
+#include "FileBytes.h"
 
 #include <csignal>
 #include <sys/resource.h>
 
 namespace sorvanta::test {
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.errorString()));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A full disk that root cannot write past: while it lives, no file of this
 // process grows beyond `bytes` (writes fail with EFBIG, "File too large").
