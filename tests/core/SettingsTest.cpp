@@ -1,4 +1,5 @@
 #include "AppError.h"
+#include "FileBytes.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 using namespace sorvanta;
+using namespace sorvanta::test;
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -32,9 +34,7 @@ private:
 QString SettingsTest::writeFile(const QTemporaryDir& dir, const QByteArray& contents)
 {
     const QString path = dir.filePath(QStringLiteral("Tamrin.ini"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size())
-        qFatal("cannot write the fixture file");
+    writeBytes(path, contents);
     return path;
 }
 
@@ -168,9 +168,7 @@ void SettingsTest::savesBytes()
         settings.tabs.append({QStringLiteral("N%1").arg(n), QStringLiteral("A%1").arg(n)});
     saveSettings(path, settings);
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), after);
+    QCOMPARE(readBytes(path), after);
 }
 
 void SettingsTest::roundTrip()
@@ -187,9 +185,7 @@ void SettingsTest::roundTrip()
     const QString path = dir.filePath(QStringLiteral("Tamrin.ini"));
     saveSettings(path, saved);
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray contents = file.readAll();
+    const QByteArray contents = readBytes(path);
     QVERIFY(contents.contains("\r\n#_tabs=30\r\n"));
     QVERIFY(!contents.contains("tab_name_31"));
 
@@ -225,9 +221,7 @@ void SettingsTest::unreadableFileIsNotOverwritten()
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     QVERIFY_THROWS_EXCEPTION(AppError, saveSettings(path, TabSettings{}));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), original);
+    QCOMPARE(readBytes(path), original);
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)
