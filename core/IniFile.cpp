@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "AppError.h"
+#include "TextLines.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -126,9 +127,7 @@ IniFile IniFile::parse(const QByteArray& contents)
         rest = rest.sliced(kByteOrderMark.size());
     }
     while (!rest.isEmpty()) {
-        qsizetype end = 0;
-        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
-            ++end;
+        const qsizetype end = findLineEnd(rest.data(), rest.data() + rest.size()) - rest.data();
         qsizetype endLength = 0;
         if (end < rest.size())
             endLength = (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1;
