@@ -1,8 +1,8 @@
 #include "FlatMenu.h"
+#include "OneColourPicture.h"
 
 #include <QAction>
 #include <QImage>
-#include <QPixmap>
 #include <QTest>
 
 using sorvanta::FlatMenu;
@@ -10,23 +10,6 @@ using sorvanta::FlatMenu;
 namespace {
 
 const QColor PictureColour(1, 2, 250);
-
-QIcon solidPicture()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(PictureColour);
-    return QIcon(pixmap);
-}
-
-QRect boxOf(const QImage& image, QColor colour)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 }  // namespace
 
@@ -39,7 +22,7 @@ private slots:
 void FlatMenuTest::picturesStandInAShadedColumnAtTheLeft()
 {
     FlatMenu menu;
-    QAction* add = menu.addAction(solidPicture(), QStringLiteral("Add Tab"));
+    QAction* add = menu.addAction(oneColourPicture(PictureColour, 16), QStringLiteral("Add Tab"));
     menu.addSeparator();
     QAction* exit = menu.addAction(QStringLiteral("Exit"));
     menu.adjustSize();

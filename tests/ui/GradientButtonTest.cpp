@@ -1,9 +1,9 @@
 #include "GradientButton.h"
+#include "OneColourPicture.h"
 
 #include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
-#include <QPixmap>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -37,25 +37,7 @@ QImage render(GradientButton& button)
     return button.grab().toImage();
 }
 
-// Bounding box of the pixels in one exact colour.
-QRect boxOf(const QImage& image, QColor colour)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 const QColor GlyphColour(1, 2, 250);
-
-QIcon solidGlyph()
-{
-    QPixmap pixmap(GradientButton::GlyphSize, GradientButton::GlyphSize);
-    pixmap.fill(GlyphColour);
-    return QIcon(pixmap);
-}
 
 }  // namespace
 
@@ -121,7 +103,7 @@ void GradientButtonTest::paintsTheColourSetOfItsState()
 void GradientButtonTest::glyphAndCaptionAreCentredTogetherAndSinkWhenPressed()
 {
     const QString caption = QStringLiteral("Search Keyword(s)");
-    GradientButton button(caption, solidGlyph(), GradientButton::green());
+    GradientButton button(caption, oneColourPicture(GlyphColour, GradientButton::GlyphSize), GradientButton::green());
     button.resize(200, 30);
     button.setEnabled(true);
 
