@@ -6,11 +6,14 @@
 #include "Unit1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <utility>
@@ -89,6 +92,27 @@ struct MainWindowFixture {
         return *window;
     }
 
+    // Starts the window and waits until it is on the screen.
+    sorvanta::TForm1& startShown()
+    {
+        sorvanta::TForm1& form = start();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not shown");
+        return form;
+    }
+
+    // Starts the window and waits until it has the keyboard.
+    sorvanta::TForm1& startActive()
+    {
+        sorvanta::TForm1& form = start();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        if (!QTest::qWaitForWindowActive(&form))
+            qFatal("the main window did not become active");
+        return form;
+    }
+
     template <typename T>
     T* find(const char* name) const
     {
@@ -101,5 +125,15 @@ struct MainWindowFixture {
     QAction* toolButton(int number) const
     {
         return find<QAction>(QStringLiteral("ToolButton%1").arg(number).toLatin1().constData());
+    }
+
+    QTabBar* tabBar() const { return find<QTabBar>("TabBar"); }
+
+    // A left press and release on the tab at `index`.
+    void pressTab(int index) const
+    {
+        const QPoint onTab = tabBar()->tabRect(index).center();
+        QTest::mousePress(tabBar(), Qt::LeftButton, {}, onTab);
+        QTest::mouseRelease(tabBar(), Qt::LeftButton, {}, onTab);
     }
 };

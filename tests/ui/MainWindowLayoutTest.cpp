@@ -16,11 +16,8 @@ namespace {
 struct LayoutFixture : MainWindowFixture {
     TForm1& form;
 
-    LayoutFixture() : form(start())
+    LayoutFixture() : form(startShown())
     {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("the main window was not shown");
         settle();
     }
 

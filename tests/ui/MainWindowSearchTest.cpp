@@ -17,30 +17,18 @@ enum class Trigger { SearchButton, EnterInField, EnterOnFocusedButton, EnterInBr
 struct SearchFixture : MainWindowFixture {
     TForm1& form;
 
-    explicit SearchFixture(const QString& keywords = QString()) : form((writeThreeEngines(), start()))
+    explicit SearchFixture(const QString& keywords = QString()) : form((writeThreeEngines(), startActive()))
     {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        if (!QTest::qWaitForWindowActive(&form))
-            qFatal("the main window did not become active");
         field()->setText(keywords);
     }
 
     QLineEdit* field() const { return find<QLineEdit>("LE_KeywordsSearch"); }
     QPushButton* searchButton() const { return find<QPushButton>("Button_Search"); }
-    QTabBar* tabBar() const { return find<QTabBar>("TabBar"); }
 
     void pressEnterIn(QWidget* target) const
     {
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
-    }
-
-    void pressTab(int index) const
-    {
-        const QPoint onTab = tabBar()->tabRect(index).center();
-        QTest::mousePress(tabBar(), Qt::LeftButton, {}, onTab);
-        QTest::mouseRelease(tabBar(), Qt::LeftButton, {}, onTab);
     }
 
     void trigger(Trigger how) const

@@ -20,12 +20,7 @@ namespace {
 struct TrayFixture : MainWindowFixture {
     TForm1& form;
 
-    TrayFixture() : form((writeThreeEngines(), start()))
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("the main window was not shown");
-    }
+    TrayFixture() : form((writeThreeEngines(), startShown())) {}
 
     TrayIconControl* tray() const { return find<TrayIconControl>("TrayIcon"); }
     QSystemTrayIcon* trayIcon() const { return tray()->findChild<QSystemTrayIcon*>(); }

@@ -23,11 +23,7 @@ struct ListFixture : MainWindowFixture {
             writeKeywordLog(log);
         if (!statistics.isEmpty())
             writeStatistics(statistics);
-        form = &start();
-        form->show();
-        QApplication::setActiveWindow(form);
-        if (!QTest::qWaitForWindowActive(form))
-            qFatal("the main window did not become active");
+        form = &startActive();
     }
 
     QLabel* label() const { return find<QLabel>("Label_Searched"); }

@@ -18,17 +18,6 @@ using sorvanta::TForm_AddTab;
 namespace {
 
 struct TabsFixture : MainWindowFixture {
-    TForm1& shown()
-    {
-        TForm1& form = start();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        if (!QTest::qWaitForWindowActive(&form))
-            qFatal("the main window did not become active");
-        return form;
-    }
-
-    QTabBar* tabBar() const { return find<QTabBar>("TabBar"); }
     TForm_AddTab* dialog() const { return find<TForm_AddTab>("Form_AddTab"); }
     QLineEdit* dialogField(const char* name) const { return dialog()->findChild<QLineEdit*>(QLatin1String(name)); }
     QPushButton* dialogButton(const char* name) const
@@ -42,13 +31,6 @@ struct TabsFixture : MainWindowFixture {
         for (int i = 0; i < tabBar()->count(); ++i)
             texts << tabBar()->tabText(i);
         return texts;
-    }
-
-    void pressTab(int index) const
-    {
-        const QPoint onTab = tabBar()->tabRect(index).center();
-        QTest::mousePress(tabBar(), Qt::LeftButton, {}, onTab);
-        QTest::mouseRelease(tabBar(), Qt::LeftButton, {}, onTab);
     }
 
     void closeTab(int index) const
@@ -86,7 +68,7 @@ private slots:
     void startWithoutSettingsSaysSoAndSavesAnEmptyTable()
     {
         TabsFixture f;
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         QCOMPARE(f.dialogs.informations, QStringList{"You have no TABS configured !"});
         QCOMPARE(form.TabCount(), 0);
         QCOMPARE(f.tabBar()->count(), 0);
@@ -101,7 +83,7 @@ private slots:
     void pressOnAnEmptyBarDoesNothing()
     {
         TabsFixture f;
-        f.shown();
+        f.startActive();
         f.find<QLineEdit>("LE_KeywordsSearch")->setText(QStringLiteral("k"));
         QTest::mouseClick(f.tabBar(), Qt::LeftButton, {}, QPoint(100, 10));
         QVERIFY(f.browser->requests.isEmpty());
@@ -112,7 +94,7 @@ private slots:
     {
         TabsFixture f;
         f.writeThreeEngines();
-        f.shown();
+        f.startActive();
         f.find<QLineEdit>("LE_KeywordsSearch")->setText(QStringLiteral("k"));
         f.pressTab(1);
         QTest::mouseClick(f.tabBar(), Qt::LeftButton, {}, QPoint(f.tabBar()->width() - 5, 10));
@@ -127,7 +109,7 @@ private slots:
         f.writeSettings({{QStringLiteral("A&B"), QStringLiteral("http://127.0.0.1/ab?q=TEST")},
                          {QStringLiteral("Two"), QStringLiteral("http://127.0.0.1/two?q=TEST")}},
                         true);
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         QVERIFY(f.dialogs.informations.isEmpty());
         QVERIFY(f.find<QCheckBox>("CB_TabBarPosition")->isChecked());
         QCOMPARE(f.tabBar()->shape(), QTabBar::RoundedSouth);
@@ -137,7 +119,7 @@ private slots:
 
         TabsFixture again;
         MainWindowFixture::writeFile(again.settingsPath(), MainWindowFixture::readFile(f.settingsPath()));
-        TForm1& next = again.shown();
+        TForm1& next = again.startActive();
         QCOMPARE(next.TabCount(), 3);
         QCOMPARE(again.captions(), (QStringList{"A&&B", "Two", "Three"}));
         QCOMPARE(again.tabBar()->shape(), QTabBar::RoundedSouth);
@@ -150,7 +132,7 @@ private slots:
     {
         TabsFixture f;
         QVERIFY(QDir().mkdir(f.settingsPath()));
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         QVERIFY(!form.close());
         QVERIFY(form.isVisible());
         QCOMPARE(f.dialogs.errors.size(), 1);
@@ -161,7 +143,7 @@ private slots:
     void addTabMenuShowsTheDialogUntilCancel()
     {
         TabsFixture f;
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         bool seenModal = false;
         QTimer::singleShot(0, &form, [&] {
             seenModal = f.dialog()->isVisible() && f.dialog()->isModal();
@@ -201,7 +183,7 @@ private slots:
         QFETCH(int, refusals);
         TabsFixture f;
         f.writeSettings(f.engines(startTabs));
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         f.addTab(QStringLiteral("More"), QStringLiteral("http://127.0.0.1/more?q=TEST"));
         QTest::mouseClick(f.dialogButton("Button_OK"), Qt::LeftButton);
         QCOMPARE(form.TabCount(), tabsAfterTwoOks);
@@ -214,7 +196,7 @@ private slots:
     void dialogIsLaidOutAndTakesNoEnterOrEscape()
     {
         TabsFixture f;
-        f.shown();
+        f.startActive();
         TForm_AddTab* dialog = f.dialog();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Add Tab [max = 30]"));
         QCOMPARE(dialog->pos(), QPoint(488, 201));
@@ -247,7 +229,7 @@ private slots:
     {
         TabsFixture f;
         f.writeThreeEngines();
-        f.shown();
+        f.startActive();
         // Drag Alpha over Beta and Gamma to the end of the row; the press chose Alpha.
         const QPoint from = f.tabBar()->tabRect(0).center();
         const QPoint to = f.tabBar()->tabRect(2).center() + QPoint(5, 0);
@@ -267,7 +249,7 @@ private slots:
     {
         TabsFixture f;
         f.writeThreeEngines();
-        TForm1& form = f.shown();
+        TForm1& form = f.startActive();
         f.pressTab(1);
         f.browser->requests.clear();
 
@@ -292,7 +274,7 @@ private slots:
     {
         TabsFixture f;
         f.writeThreeEngines();
-        f.shown();
+        f.startActive();
         auto* menu = f.find<QMenu>("TabBar_Menu");
         const QPoint onTab = f.tabBar()->tabRect(2).center();
         QTest::mousePress(f.tabBar(), Qt::RightButton, {}, onTab);
