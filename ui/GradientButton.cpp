@@ -47,12 +47,16 @@ const GradientButton::StateColours& GradientButton::currentColours() const
     return hot_ ? palette_.hot : palette_.normal;
 }
 
+int GradientButton::glyphWidth() const
+{
+    return icon().isNull() ? 0 : GlyphSize + (text().isEmpty() ? 0 : GlyphSpacing);
+}
+
 QSize GradientButton::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    const int glyphWidth = icon().isNull() ? 0 : GlyphSize + (text().isEmpty() ? 0 : GlyphSpacing);
     const int height = std::max(GlyphSize, fontMetrics().height()) + 2 * (FocusInset + 3);
-    return {glyphWidth + textWidth + 2 * (FocusInset + 8), height};
+    return {glyphWidth() + textWidth + 2 * (FocusInset + 8), height};
 }
 
 void GradientButton::paintEvent(QPaintEvent*)
@@ -90,20 +94,18 @@ void GradientButton::paintFrame(QPainter& painter, const StateColours& colours) 
 
 void GradientButton::paintContent(QPainter& painter, const StateColours& colours) const
 {
-    const bool hasGlyph = !icon().isNull();
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    const int gap = hasGlyph && !text().isEmpty() ? GlyphSpacing : 0;
-    const int contentWidth = (hasGlyph ? GlyphSize : 0) + gap + textWidth;
+    const int contentWidth = glyphWidth() + textWidth;
 
     const int shift = isDown() && isEnabled() ? 1 : 0;
     int x = (width() - contentWidth) / 2 + shift;
     const int centreY = height() / 2 + shift;
 
-    if (hasGlyph) {
+    if (!icon().isNull()) {
         const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
         const QRect glyphRect(x, centreY - GlyphSize / 2, GlyphSize, GlyphSize);
         icon().paint(&painter, glyphRect, Qt::AlignCenter, mode);
-        x += GlyphSize + gap;
+        x += glyphWidth();
     }
     painter.setPen(colours.text);
     painter.setFont(font());

@@ -50,6 +50,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The glyph and the gap to the caption; 0 without a glyph.
+    int glyphWidth() const;
     void paintFrame(QPainter& painter, const StateColours& colours) const;
     void paintContent(QPainter& painter, const StateColours& colours) const;
 
