@@ -6,7 +6,7 @@
 
 namespace sorvanta {
 
-QLabel* labelLeftOf(QWidget& edit, const QString& text, int gap, int minimumWidth, int leftLimit)
+void labelLeftOf(QWidget& edit, const QString& text, int gap, int minimumWidth, int leftLimit)
 {
     auto* label = new QLabel(text, edit.parentWidget());
     const QSize needed = label->sizeHint();
@@ -19,7 +19,6 @@ QLabel* labelLeftOf(QWidget& edit, const QString& text, int gap, int minimumWidt
     label->setGeometry(field.left() - gap - width, field.top() + (field.height() - height) / 2, width, height);
     label->setBuddy(&edit);
     edit.setAccessibleName(text);
-    return label;
 }
 
 }  // namespace sorvanta

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 namespace sorvanta {
@@ -11,6 +10,6 @@ namespace sorvanta {
 // `minimumWidth` wide. When the desktop's font needs more room than there is
 // right of `leftLimit`, the edit gives up room at its left end. The edit takes
 // the label's text as its spoken name.
-QLabel* labelLeftOf(QWidget& edit, const QString& text, int gap, int minimumWidth, int leftLimit);
+void labelLeftOf(QWidget& edit, const QString& text, int gap, int minimumWidth, int leftLimit);
 
 }  // namespace sorvanta
