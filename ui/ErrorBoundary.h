@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 
+#include <QObject>
 #include <QString>
 
 #include <exception>
@@ -32,6 +33,13 @@ public:
             report(QString::fromLocal8Bit(error.what()));
         }
         return false;
+    }
+
+    // Connects `signal` to `handler` of `receiver`, which then runs inside this boundary.
+    template <typename Sender, typename Signal, typename Receiver>
+    void connect(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)())
+    {
+        QObject::connect(sender, signal, receiver, [this, receiver, handler] { run([&] { (receiver->*handler)(); }); });
     }
 
     void report(const QString& message) noexcept;

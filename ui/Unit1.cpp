@@ -66,12 +66,6 @@ QFrame* raisedPanel(const QString& name)
 
 }  // namespace
 
-template <typename Sender, typename Signal>
-void TForm1::bind(Sender* sender, Signal signal, void (TForm1::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { boundary_.run([this, handler] { (this->*handler)(); }); });
-}
-
 TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
@@ -150,12 +144,12 @@ void TForm1::buildToolBar()
     ToolButton2->setEnabled(false);
     ToolButton5->setVisible(false);
 
-    bind(ToolButton1, &QAction::triggered, &TForm1::ToolButton1Click);
-    bind(ToolButton2, &QAction::triggered, &TForm1::ToolButton2Click);
-    bind(ToolButton3, &QAction::triggered, &TForm1::ToolButton3Click);
-    bind(ToolButton4, &QAction::triggered, &TForm1::ToolButton4Click);
-    bind(ToolButton6, &QAction::triggered, &TForm1::ToolButton6Click);
-    bind(ToolButton12, &QAction::triggered, &TForm1::ToolButton12Click);
+    boundary_.connect(ToolButton1, &QAction::triggered, this, &TForm1::ToolButton1Click);
+    boundary_.connect(ToolButton2, &QAction::triggered, this, &TForm1::ToolButton2Click);
+    boundary_.connect(ToolButton3, &QAction::triggered, this, &TForm1::ToolButton3Click);
+    boundary_.connect(ToolButton4, &QAction::triggered, this, &TForm1::ToolButton4Click);
+    boundary_.connect(ToolButton6, &QAction::triggered, this, &TForm1::ToolButton6Click);
+    boundary_.connect(ToolButton12, &QAction::triggered, this, &TForm1::ToolButton12Click);
 }
 
 void TForm1::buildKeywordPanel()
@@ -186,9 +180,9 @@ void TForm1::buildKeywordPanel()
     const int boxHeight = std::max(17, boxNeeds.height());
     CB_TabBarPosition->setGeometry(std::min(616, 777 - boxWidth), 10 + (17 - boxHeight) / 2, boxWidth, boxHeight);
 
-    bind(LE_KeywordsSearch, &QLineEdit::textChanged, &TForm1::LE_KeywordsSearchChange);
-    bind(Button_Search, &QPushButton::clicked, &TForm1::Button_SearchClick);
-    bind(CB_TabBarPosition, &QCheckBox::clicked, &TForm1::CB_TabBarPositionClick);
+    boundary_.connect(LE_KeywordsSearch, &QLineEdit::textChanged, this, &TForm1::LE_KeywordsSearchChange);
+    boundary_.connect(Button_Search, &QPushButton::clicked, this, &TForm1::Button_SearchClick);
+    boundary_.connect(CB_TabBarPosition, &QCheckBox::clicked, this, &TForm1::CB_TabBarPositionClick);
 }
 
 void TForm1::buildTabBar()
@@ -221,8 +215,8 @@ void TForm1::buildTabBar()
     for (QWidget* bar : {TabBarDock, static_cast<QWidget*>(TabBar)})
         connect(bar, &QWidget::customContextMenuRequested, this,
                 [this, bar](const QPoint& at) { TabBar_Menu->popup(bar->mapToGlobal(at)); });
-    bind(TabBar, &SearchTabBar::pressed, &TForm1::TabBarClick);
-    bind(AddTab1, &QAction::triggered, &TForm1::AddTab1Click);
+    boundary_.connect(TabBar, &SearchTabBar::pressed, this, &TForm1::TabBarClick);
+    boundary_.connect(AddTab1, &QAction::triggered, this, &TForm1::AddTab1Click);
     // The address table follows the bar, so every tab keeps its own engine.
     connect(TabBar, &QTabBar::tabMoved, this,
             [this](int from, int to) { boundary_.run([&] { tabs_.move(from, to); }); });
@@ -259,8 +253,8 @@ void TForm1::buildStatisticsPanel()
     indent->addWidget(KeywordsSorted);
     column->addLayout(indent, 1);
 
-    bind(Label_Searched, &ClickableLabel::clicked, &TForm1::Label_SearchedClick);
-    bind(KeywordsSorted, &KeywordList::entryChosen, &TForm1::KeywordsSortedClick);
+    boundary_.connect(Label_Searched, &ClickableLabel::clicked, this, &TForm1::Label_SearchedClick);
+    boundary_.connect(KeywordsSorted, &KeywordList::entryChosen, this, &TForm1::KeywordsSortedClick);
 }
 
 void TForm1::buildQuickKeywords()
@@ -288,8 +282,8 @@ void TForm1::buildTray()
     Exit2->setObjectName(QStringLiteral("Exit2"));
     TrayIcon->setContextMenu(TrayMenu);
 
-    bind(NewApplication2, &QAction::triggered, &TForm1::NewApplication2Click);
-    bind(Exit2, &QAction::triggered, &TForm1::Exit2Click);
+    boundary_.connect(NewApplication2, &QAction::triggered, this, &TForm1::NewApplication2Click);
+    boundary_.connect(Exit2, &QAction::triggered, this, &TForm1::Exit2Click);
 }
 
 void TForm1::arrangeRegions()

@@ -82,10 +82,6 @@ private:
     void FormClose();
     void commitSession(QSessionManager& manager);
 
-    // Connects a signal to a handler that runs inside the error boundary.
-    template <typename Sender, typename Signal>
-    void bind(Sender* sender, Signal signal, void (TForm1::*handler)());
-
     void Button_SearchClick();
     void FormKeyDown(int key);
     void LE_KeywordsSearchChange();

@@ -38,12 +38,6 @@ QLineEdit* labelledEdit(QWidget* parent, const QString& labelText, int labelWidt
 
 }  // namespace
 
-template <typename Sender, typename Signal>
-void TForm_AddTab::bind(Sender* sender, Signal signal, void (TForm_AddTab::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { boundary_.run([this, handler] { (this->*handler)(); }); });
-}
-
 TForm_AddTab::TForm_AddTab(TForm1& form1, UserDialogs& dialogs, DesktopShell& shell, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -99,9 +93,9 @@ TForm_AddTab::TForm_AddTab(TForm1& form1, UserDialogs& dialogs, DesktopShell& sh
     setTabOrder(Note, Button_StartIE);
     LE_TabName->setFocus();
 
-    bind(Button_OK, &QPushButton::clicked, &TForm_AddTab::Button_OKClick);
-    bind(Button_Cancel, &QPushButton::clicked, &TForm_AddTab::Button_CancelClick);
-    bind(Button_StartIE, &QPushButton::clicked, &TForm_AddTab::Button_StartIEClick);
+    boundary_.connect(Button_OK, &QPushButton::clicked, this, &TForm_AddTab::Button_OKClick);
+    boundary_.connect(Button_Cancel, &QPushButton::clicked, this, &TForm_AddTab::Button_CancelClick);
+    boundary_.connect(Button_StartIE, &QPushButton::clicked, this, &TForm_AddTab::Button_StartIEClick);
 }
 
 void TForm_AddTab::buildNote()

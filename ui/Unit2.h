@@ -28,9 +28,6 @@ protected:
 private:
     void buildNote();
 
-    template <typename Sender, typename Signal>
-    void bind(Sender* sender, Signal signal, void (TForm_AddTab::*handler)());
-
     void Button_OKClick();
     void Button_CancelClick();
     void Button_StartIEClick();
